@@ -1,0 +1,29 @@
+// The commands of the Archivo and ? menus.
+
+#include "drawing/graficar.h"
+#include "main_window/frm_principal.h"
+#include "shell/estado.h"
+#include "shell/eventos.h"
+
+#include <QLineEdit>
+
+void FrmPrincipal::mnuArchNueva_Click() {
+    for (int i = 1; i <= 2; ++i) {
+        txtNum(i)->setText(QString());
+        txtDen(i)->setText(QString());
+    }
+    // The grid size is kept: it changes only when a denominator is accepted.
+    for (Byte k = 1; k <= 4; ++k) DibujarCuadro(k);
+    txtNum(1)->setFocus();
+}
+
+void FrmPrincipal::mnuArchSalir_Click() { close(); }
+
+void FrmPrincipal::mnuAyudaAcerca_Click() {
+    MsgBox(this,
+           QStringLiteral("Operaciones con zafrelo\r\n"
+                          "(versión preliminar) \r\n"
+                          "\r\n"
+                          "Hecho para la clase de matemáticas por el equipo de Zafrelo"),
+           QStringLiteral("Acerca de..."));
+}
