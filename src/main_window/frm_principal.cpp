@@ -1,6 +1,7 @@
 #include "main_window/frm_principal.h"
 
 #include "shell/estado.h"
+#include "shell/fuentes.h"
 #include "shell/eventos.h"
 #include "shell/twips.h"
 #include "speed_dialog/frm_velocidad.h"
@@ -19,18 +20,12 @@ constexpr Single kAnchoCliente = 8880;
 constexpr Single kAltoCliente = 6405;
 constexpr int kIntervaloTemporizadorMs = 50;
 
-QFont FuenteGrande() {
-    QFont fuente(QStringLiteral("Arial"));
-    fuente.setPointSize(24);
-    fuente.setWeight(QFont::Normal);
-    return fuente;
-}
-
 }  // namespace
 
 FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zafrelo - prototipo"));
+    setFont(FuenteVentana());
     lienzo_ = new Lienzo(this);
     lienzo_->setObjectName(QStringLiteral("lienzo"));
     setCentralWidget(lienzo_);
@@ -194,6 +189,13 @@ void FrmPrincipal::Form_Unload() {
 void FrmPrincipal::resizeEvent(QResizeEvent* evento) {
     QMainWindow::resizeEvent(evento);
     Form_Resize();
+}
+
+void FrmPrincipal::moveEvent(QMoveEvent* evento) {
+    QMainWindow::moveEvent(evento);
+    // A window manager adds its frame after the window is shown, which changes the outer size the
+    // layout is made from without resizing the client area.
+    if (isVisible() && QSizeF(Width(), Height()) != tamanoDispuesto_) Form_Resize();
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* evento) {

@@ -80,6 +80,7 @@ class FrmPrincipal : public QMainWindow, public Formulario {
 
   protected:
     void resizeEvent(QResizeEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -91,4 +92,6 @@ class FrmPrincipal : public QMainWindow, public Formulario {
 
     Lienzo* lienzo_ = nullptr;
     bool animando_ = false;
+    // The outer size the last layout was made for.
+    QSizeF tamanoDispuesto_;
 };

@@ -55,7 +55,7 @@ class ControlFigura : public QWidget, public Figura {
     Single Left() const override { return izquierda_; }
     Single Top() const override { return arriba_; }
     void setVisible(bool visible) override { QWidget::setVisible(visible); }
-    bool Visible() const override { return QWidget::isVisible() || !isHidden(); }
+    bool Visible() const override { return !isHidden(); }
 
   protected:
     void paintEvent(QPaintEvent* evento) override;

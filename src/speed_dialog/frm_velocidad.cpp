@@ -3,6 +3,7 @@
 #include "shell/controles.h"
 #include "shell/estado.h"
 #include "shell/formulario.h"
+#include "shell/fuentes.h"
 #include "shell/twips.h"
 
 #include <QGroupBox>
@@ -24,6 +25,7 @@ FrmVelocidad::FrmVelocidad()
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmVelocidad"));
     setWindowTitle(QStringLiteral("Zafrelo: configurar velocidad"));
+    setFont(FuenteVentana());
     setFixedSize(TwipsAPixeles(3705, logicalDpiX()), TwipsAPixeles(2625, logicalDpiY()));
     setSizeGripEnabled(false);
 
