@@ -87,10 +87,21 @@ void Lienzo::AsegurarTamano() {
 }
 
 void Lienzo::Ensuciar(const QRect& pixeles) {
+    // Thousands of small boxes and numbers are drawn in one go; they are gathered into one
+    // rectangle and handed to the window once, when the program next lets events run.
+    const bool pendiente = !sucio_.isEmpty();
+    sucio_ |= pixeles;
+    if (!pendiente)
+        QMetaObject::invokeMethod(this, &Lienzo::ActualizarSucio, Qt::QueuedConnection);
+}
+
+void Lienzo::ActualizarSucio() {
+    if (sucio_.isEmpty()) return;
     const qreal dpr = devicePixelRatioF();
-    const QRect logico(int(std::floor(pixeles.x() / dpr)) - 1, int(std::floor(pixeles.y() / dpr)) - 1,
-                       int(std::ceil(pixeles.width() / dpr)) + 3,
-                       int(std::ceil(pixeles.height() / dpr)) + 3);
+    const QRect logico(int(std::floor(sucio_.x() / dpr)) - 1, int(std::floor(sucio_.y() / dpr)) - 1,
+                       int(std::ceil(sucio_.width() / dpr)) + 3,
+                       int(std::ceil(sucio_.height() / dpr)) + 3);
+    sucio_ = QRect();
     update(logico);
 }
 
@@ -147,10 +158,14 @@ void Lienzo::Cls() {
     AsegurarTamano();
     imagen_.fill(ColorFondo());
     currentX_ = currentY_ = 0;
+    sucio_ = QRect();
     update();
 }
 
-void Lienzo::Refresh() { repaint(); }
+void Lienzo::Refresh() {
+    ActualizarSucio();
+    repaint();
+}
 
 Long Lienzo::ColorEn(Single x, Single y) const {
     const QPoint a = APixel(x, y);

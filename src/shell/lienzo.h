@@ -48,10 +48,12 @@ class Lienzo : public QWidget {
     QRect RectanguloPixeles(Single x, Single y, Single w, Single h) const;
     void AsegurarTamano();
     void Ensuciar(const QRect& pixeles);
+    void ActualizarSucio();
     QColor ColorFrente() const;
     QColor ColorFondo() const;
 
     QImage imagen_;
+    QRect sucio_;  // drawn since the window was last told, in device pixels
     int drawStyle_ = 0;
     int fillStyle_ = 1;
     Long fillColor_ = 0;
