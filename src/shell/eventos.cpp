@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 bool terminando = false;
@@ -28,4 +29,11 @@ void Terminar() {
 
 bool Terminando() { return terminando; }
 
-void OlvidarTerminacion() { terminando = false; }
+void OlvidarTerminacion() {
+    if (!terminando) return;
+    terminando = false;
+    // Qt remembers the exit asked for until an event loop has taken it; run one loop that takes
+    // it, so the next dialogs and waits of this process behave again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
