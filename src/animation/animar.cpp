@@ -20,6 +20,11 @@ double XDeColumna(long long c, Integer columnas, Single anchoCelda) {
     return double(c - 1) * anchoCelda + double(PosX(3));
 }
 
+// Top edge of result row f, not rounded, for a run's own cell height.
+double YDeFila(long long f, Integer filas, Single altoCelda) {
+    return double(filas - f) * altoCelda + double(PosY(3));
+}
+
 // Cells an operand contributes: every strip it colours, each a column or a row of the grid.
 long long CeldasDe(int i, Integer filas, Integer columnas) {
     if (Den(i) <= 0 || Num(i) <= 0) return 0;
@@ -28,8 +33,10 @@ long long CeldasDe(int i, Integer filas, Integer columnas) {
 
 }  // namespace
 
-bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda) {
+bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda, Single altoCelda) {
     if (!CabeEnInteger(static_cast<long long>(filas) * columnas)) return false;
+    // The bottom row of the result area lies lowest; in a very tall window it can pass 32767.
+    if (!CabeEnInteger(std::llround(YDeFila(1, filas, altoCelda)))) return false;
     const long long ultimo = CeldasDe(1, filas, columnas) + CeldasDe(2, filas, columnas);
     if (!CabeEnInteger(ultimo)) return false;
     if (ultimo == 0) return true;
@@ -37,9 +44,10 @@ bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda) {
     return CabeEnInteger(std::llround(XDeColumna(ultimaColumna, columnas, anchoCelda)));
 }
 
-bool DestinoCabe(Integer fila, Integer columna, Single anchoCelda) {
+bool DestinoCabe(Integer fila, Integer columna, Single anchoCelda, Single altoCelda) {
     if (!OrdinalCelda(columna, fila)) return false;
-    return CabeEnInteger(std::llround(XDeColumna(columna, Columnas, anchoCelda)));
+    return CabeEnInteger(std::llround(XDeColumna(columna, Columnas, anchoCelda))) &&
+           CabeEnInteger(std::llround(YDeFila(fila, Filas, altoCelda)));
 }
 
 void FrmPrincipal::cmdAnimar_Click() {
@@ -52,7 +60,7 @@ void FrmPrincipal::cmdAnimar_Click() {
     // hold unless a denominator box was emptied since the last one was accepted.
     const Integer filas = Divisiones(0), columnas = Divisiones(1);
     const Single ancho = Lado / Single(columnas), alto = Lado / Single(filas);
-    if (!SumaCabe(filas, columnas, ancho)) {
+    if (!SumaCabe(filas, columnas, ancho, alto)) {
         MsgBox(this, QStringLiteral("Estas fracciones son demasiado grandes para dibujar su suma."),
                QStringLiteral("Zafrelo"));
         return;
@@ -74,7 +82,7 @@ void FrmPrincipal::cmdAnimar_Click() {
     // A run goes on while the program is not closing and its next target can still be drawn;
     // a fraction changed in the middle of it can only shorten it.
     auto seguir = [&] {
-        return !Terminando() && DestinoCabe(FilaDestino, ColumnaDestino, AnchoCelda);
+        return !Terminando() && DestinoCabe(FilaDestino, ColumnaDestino, AnchoCelda, AltoCelda);
     };
     for (Byte i = 1; i <= 2 && seguir(); ++i) {
         shpVuela->setFillColor(Colores(i));

@@ -4,8 +4,8 @@
 #include "shell/tipos.h"
 
 // Whether the sum of the current fractions, on a grid of filas × columnas cells of the given
-// width, can be numbered and drawn with 16-bit ordinals and result corners.
-bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda);
+// size, can be numbered and drawn with 16-bit ordinals and result corners.
+bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda, Single altoCelda);
 
 // Whether the result cell at the cursor has an ordinal and a corner within 16 bits.
-bool DestinoCabe(Integer fila, Integer columna, Single anchoCelda);
+bool DestinoCabe(Integer fila, Integer columna, Single anchoCelda, Single altoCelda);
