@@ -1,0 +1,390 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/prctl.h>
+
+#include <csignal>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+// The real program in a real X server with a real window manager, driven only from outside as a
+// pupil would: xdotool clicks and types, screenshots show what came out, and the process is watched
+// for how it ends.
+class TestSistemaX11 : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void sumaEnPantallaYSalirConCtrlX();
+    void altF4DuranteElVuelo();
+    void cleanup();
+    void cleanupTestCase();
+
+  private:
+    struct Salida {
+        bool ok = false;
+        QByteArray texto;
+    };
+    // Runs a command on the test's display and waits for it, at most the given time.
+    Salida Ejecutar(const QString& programa, const QStringList& argumentos, int msMaximo = 10000);
+    void Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa, const QStringList& argumentos);
+    static void Parar(std::unique_ptr<QProcess>& proceso);
+    // Starts the program and waits for its window to show the four squares; its X id.
+    QString ArrancarPrograma();
+    std::optional<QImage> Captura(const QString& ventana);
+    // Types the two fractions, 1/2 in the left boxes and 1/3 in the right ones.
+    bool TeclearFracciones(const QString& ventana);
+
+    QProcessEnvironment entorno_;
+    QTemporaryDir runtime_;  // the programs' XDG_RUNTIME_DIR, private as Qt wants it
+    std::unique_ptr<QProcess> xvfb_, openbox_, programa_;
+    int pantalla_ = 0;
+
+    // Where the picture lies in the window, found from the first screenshot.
+    int arribaLienzo_ = 0;  // height of the menu bar, pixels
+    double lado_ = 0;       // side of the squares, twips
+};
+
+namespace {
+
+// Colours as 0xRRGGBB, the alpha of a screenshot's pixels left out.
+constexpr QRgb kVerde = 0x00FF00;
+constexpr QRgb kRojo = 0xFF0000;
+constexpr QRgb kBlanco = 0xFFFFFF;
+constexpr double kTwipsPorPixel = 15;  // the server is started at 96 dpi
+
+int Px(double twips) { return int(std::lround(twips / kTwipsPorPixel)); }
+
+QRgb Color(const QImage& imagen, int x, int y) { return imagen.pixel(x, y) & 0xFFFFFF; }
+
+// A pixel inside a solid area of the colour: itself and its four neighbours. A cross-hatched cell
+// has the colour only on its diagonals and never passes.
+bool Solido(const QImage& imagen, int x, int y, QRgb color) {
+    if (x < 1 || y < 1 || x + 1 >= imagen.width() || y + 1 >= imagen.height()) return false;
+    return Color(imagen, x, y) == color && Color(imagen, x - 1, y) == color && Color(imagen, x + 1, y) == color &&
+           Color(imagen, x, y - 1) == color && Color(imagen, x, y + 1) == color;
+}
+
+long long ContarSolidos(const QImage& imagen, QRgb color, int desdeY, int hastaY) {
+    long long n = 0;
+    for (int y = std::max(desdeY, 0); y < std::min(hastaY, imagen.height()); ++y)
+        for (int x = 0; x < imagen.width(); ++x) n += Solido(imagen, x, y, color);
+    return n;
+}
+
+// A square of 7 × 7 pixels around (x, y) all in one colour; that colour, or nothing.
+std::optional<QRgb> ColorUniforme(const QImage& imagen, int x, int y) {
+    const QRgb c = Color(imagen, x, y);
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            if (!imagen.valid(x + dx, y + dy) || Color(imagen, x + dx, y + dy) != c) return std::nullopt;
+    return c;
+}
+
+// Both the operand's colour and white in the 9 × 9 pixels around (x, y), and no solid colour.
+bool Rayado(const QImage& imagen, int x, int y, QRgb color) {
+    bool conColor = false, conBlanco = false;
+    for (int dy = -4; dy <= 4; ++dy)
+        for (int dx = -4; dx <= 4; ++dx) {
+            if (Solido(imagen, x + dx, y + dy, color)) return false;
+            const QRgb c = Color(imagen, x + dx, y + dy);
+            conColor |= c == color;
+            conBlanco |= c == kBlanco;
+        }
+    return conColor && conBlanco;
+}
+
+QString Nombre(QRgb c) { return QStringLiteral("#%1").arg(c, 6, 16, QLatin1Char('0')); }
+
+}  // namespace
+
+TestSistemaX11::Salida TestSistemaX11::Ejecutar(const QString& programa, const QStringList& argumentos,
+                                                int msMaximo) {
+    QProcess p;
+    p.setProcessEnvironment(entorno_);
+    p.start(programa, argumentos);
+    Salida s;
+    if (!p.waitForFinished(msMaximo)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return s;
+    }
+    s.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    s.texto = p.readAllStandardOutput();
+    return s;
+}
+
+void TestSistemaX11::Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa,
+                              const QStringList& argumentos) {
+    proceso = std::make_unique<QProcess>();
+    proceso->setProcessEnvironment(entorno_);
+    proceso->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proceso->setStandardOutputFile(QProcess::nullDevice());
+    // Should this test be killed (a timeout), the X server and the rest go with it.
+    proceso->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    proceso->start(programa, argumentos);
+}
+
+void TestSistemaX11::Parar(std::unique_ptr<QProcess>& proceso) {
+    if (!proceso) return;
+    if (proceso->state() != QProcess::NotRunning) {
+        proceso->terminate();
+        if (!proceso->waitForFinished(3000)) {
+            proceso->kill();
+            proceso->waitForFinished(3000);
+        }
+    }
+    proceso.reset();
+}
+
+void TestSistemaX11::initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        QSKIP("Xvfb is not installed (scripts/setup installs it)");
+    for (const char* herramienta : {"openbox", "xdotool", "import", "xprop"})
+        QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(herramienta)).isEmpty(),
+                 qPrintable(QStringLiteral("%1 is not installed (scripts/setup installs it)").arg(QLatin1String(herramienta))));
+    QVERIFY2(QFile::exists(QStringLiteral(ZAFRELO_EJECUTABLE)), ZAFRELO_EJECUTABLE);
+
+    // A free display: no socket and no lock file; another server may take it between the look and
+    // the start, so a server that dies at once means trying the next one.
+    for (int n = 90; n < 140 && !pantalla_; ++n) {
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) continue;
+        entorno_ = QProcessEnvironment::systemEnvironment();
+        Arrancar(xvfb_, QStringLiteral("Xvfb"),
+                 {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                  QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
+                  QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QElapsedTimer reloj;
+        reloj.start();
+        while (reloj.elapsed() < 10000 && xvfb_->state() != QProcess::NotRunning && !QFile::exists(socket))
+            xvfb_->waitForFinished(50);
+        if (xvfb_->state() != QProcess::NotRunning && QFile::exists(socket))
+            pantalla_ = n;
+        else
+            Parar(xvfb_);
+    }
+    QVERIFY2(pantalla_, "no X display could be started on :90 to :139");
+    qInfo("Xvfb on :%d", pantalla_);
+
+    entorno_.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(pantalla_));
+    entorno_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    entorno_.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    entorno_.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    entorno_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    entorno_.remove(QStringLiteral("XAUTHORITY"));
+    // Under AddressSanitizer: libxkbcommon-x11 hands strndup a name that is not NUL-terminated,
+    // which is correct for strndup but trips the strict string check at the program's start.
+    if (entorno_.contains(QStringLiteral("ASAN_OPTIONS")))
+        entorno_.insert(QStringLiteral("ASAN_OPTIONS"),
+                        entorno_.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+    Arrancar(openbox_, QStringLiteral("openbox"), {});
+    // The window manager is up once it announces itself on the root window.
+    QTRY_VERIFY_WITH_TIMEOUT(Ejecutar(QStringLiteral("xprop"), {QStringLiteral("-root"),
+                                                                QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                                 .texto.contains("window id"),
+                             10000);
+}
+
+void TestSistemaX11::cleanup() { Parar(programa_); }
+
+void TestSistemaX11::cleanupTestCase() {
+    Parar(programa_);
+    Parar(openbox_);
+    Parar(xvfb_);
+}
+
+std::optional<QImage> TestSistemaX11::Captura(const QString& ventana) {
+    const Salida s = Ejecutar(QStringLiteral("import"), {QStringLiteral("-window"), ventana, QStringLiteral("png:-")});
+    if (!s.ok) return std::nullopt;
+    QImage imagen = QImage::fromData(s.texto, "PNG");
+    if (imagen.isNull()) return std::nullopt;
+    return imagen.convertToFormat(QImage::Format_RGB32);
+}
+
+QString TestSistemaX11::ArrancarPrograma() {
+    Arrancar(programa_, QStringLiteral(ZAFRELO_EJECUTABLE), {});
+    if (!programa_->waitForStarted(10000)) return {};
+    QElapsedTimer reloj;
+    reloj.start();
+    QString ventana;
+    while (ventana.isEmpty() && reloj.elapsed() < 15000 && programa_->state() == QProcess::Running) {
+        const Salida busqueda = Ejecutar(QStringLiteral("xdotool"),
+                                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--name"), QStringLiteral("^Zafrelo - prototipo$")});
+        ventana = QString::fromLatin1(busqueda.texto).split(u'\n', Qt::SkipEmptyParts).value(0);
+        if (ventana.isEmpty()) programa_->waitForFinished(100);
+    }
+    if (ventana.isEmpty()) {
+        if (programa_->state() == QProcess::NotRunning)
+            qWarning("the program ended at start with status %d", programa_->exitCode());
+        return {};
+    }
+    Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana});
+
+    // The picture is up once square 1 shows: its top edge lies 60 twips below the menu bar, its
+    // left edge at 1080 twips; its right edge gives the side.
+    reloj.restart();
+    while (reloj.elapsed() < 15000) {
+        const std::optional<QImage> imagen = Captura(ventana);
+        if (imagen && imagen->width() > 100) {
+            const int x = Px(1080) + 8;
+            int y = 0;
+            while (y + 6 < imagen->height() && ColorUniforme(*imagen, x, y + 3) != kBlanco) ++y;
+            if (y + 6 < imagen->height()) {
+                arribaLienzo_ = y - Px(60) - 1;
+                int derecha = Px(1080) + 1;
+                const int fila = y + 20;
+                while (derecha < imagen->width() && Color(*imagen, derecha, fila) == kBlanco) ++derecha;
+                lado_ = derecha * kTwipsPorPixel - 1080;
+                if (arribaLienzo_ > 0 && lado_ > 1500) return ventana;
+            }
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+bool TestSistemaX11::TeclearFracciones(const QString& ventana) {
+    // The first numerator box is at 360 twips from the left, at the height the layout gives it.
+    const double T = std::nearbyint(lado_ / 2 - 260);
+    const int x = Px(360 + 495 / 2), y = arribaLienzo_ + Px(T + 285 / 2);
+    return Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), ventana,
+                                                QString::number(x), QString::number(y), QStringLiteral("click"),
+                                                QStringLiteral("1")})
+               .ok &&
+           Ejecutar(QStringLiteral("xdotool"),
+                    {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("1"),
+                     QStringLiteral("Tab"), QStringLiteral("2"), QStringLiteral("Tab"), QStringLiteral("1"),
+                     QStringLiteral("Tab"), QStringLiteral("3")})
+               .ok;
+}
+
+void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
+    const QString ventana = ArrancarPrograma();
+    QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
+    qInfo("window %s: menu bar %d px, side %.0f twips", qPrintable(ventana), arribaLienzo_, lado_);
+    QVERIFY(TeclearFracciones(ventana));
+
+    // Cell k of the result (1 to 6): columns of the 2 × 3 grid from the left, rows from the bottom.
+    // Each is sampled away from its top-left corner, where its number is printed.
+    const double ancho = lado_ / 2, alto = lado_ / 3, arribaResultado = lado_ + 380;
+    auto muestraResultado = [&](int k) {
+        const int c = (k - 1) / 3, f = (k - 1) % 3;
+        return QPoint(Px(2350 + (c + 0.65) * ancho), arribaLienzo_ + Px(arribaResultado + (2 - f + 0.65) * alto));
+    };
+    // Cell (column c, row f from the bottom) of operand square i.
+    auto muestraOperando = [&](int i, int c, int f) {
+        const double izquierda = i == 1 ? 1080 : lado_ + 2740;
+        return QPoint(Px(izquierda + (c - 0.5) * ancho), arribaLienzo_ + Px(60 + (3 - f + 0.5) * alto));
+    };
+
+    // The typed fractions are drawn: half of square 1 green, a third of square 2 red.
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                 const std::optional<QImage> im = Captura(ventana);
+                                 if (!im) return false;
+                                 const QPoint v = muestraOperando(1, 1, 2), r = muestraOperando(2, 2, 1);
+                                 return ColorUniforme(*im, v.x(), v.y()) == kVerde &&
+                                        ColorUniforme(*im, r.x(), r.y()) == kRojo;
+                             }()),
+                             10000);
+
+    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
+    // Five flights of about 0.75 s: wait until the last cell has landed and the picture holds still.
+    QElapsedTimer reloj;
+    reloj.start();
+    QImage anterior, imagen;
+    bool quieta = false;
+    while (!quieta && reloj.elapsed() < 20000) {
+        QTest::qWait(200);
+        const std::optional<QImage> im = Captura(ventana);
+        if (!im) continue;
+        const QPoint q = muestraResultado(5);
+        quieta = ColorUniforme(*im, q.x(), q.y()) == kRojo && *im == anterior;
+        anterior = *im;
+        imagen = *im;
+    }
+    QVERIFY2(quieta, "the addition did not end with cell 5 red within 20 s");
+    qInfo("addition seen finished after %lld ms", reloj.elapsed());
+    imagen.save(QDir::temp().filePath(QStringLiteral("zafrelo_x11_suma.png")));
+
+    const QRgb esperado[] = {kVerde, kVerde, kVerde, kRojo, kRojo, kBlanco};
+    for (int k = 1; k <= 6; ++k) {
+        const QPoint p = muestraResultado(k);
+        const std::optional<QRgb> c = ColorUniforme(imagen, p.x(), p.y());
+        QVERIFY2(c == esperado[k - 1],
+                 qPrintable(QStringLiteral("result cell %1 at (%2, %3) is %4, expected %5")
+                                .arg(k).arg(p.x()).arg(p.y())
+                                .arg(c ? Nombre(*c) : QStringLiteral("mixed"), Nombre(esperado[k - 1]))));
+    }
+    // The source cells were hatched as they left: the left column of square 1, the bottom row of 2.
+    for (int f = 1; f <= 3; ++f) {
+        const QPoint p = muestraOperando(1, 1, f);
+        QVERIFY2(Rayado(imagen, p.x(), p.y(), kVerde), qPrintable(QStringLiteral("square 1, row %1 not hatched").arg(f)));
+    }
+    for (int c = 1; c <= 2; ++c) {
+        const QPoint p = muestraOperando(2, c, 1);
+        QVERIFY2(Rayado(imagen, p.x(), p.y(), kRojo), qPrintable(QStringLiteral("square 2, column %1 not hatched").arg(c)));
+    }
+    // Solid colour lies only in the result area, three cells' worth of green and two of red.
+    const int lineaResultado = arribaLienzo_ + Px(arribaResultado);
+    QCOMPARE(ContarSolidos(imagen, kVerde, 0, lineaResultado), 0);
+    QCOMPARE(ContarSolidos(imagen, kRojo, 0, lineaResultado), 0);
+    const double celda = (ancho / kTwipsPorPixel - 2) * (alto / kTwipsPorPixel - 2);
+    const long long verdes = ContarSolidos(imagen, kVerde, lineaResultado, imagen.height());
+    const long long rojos = ContarSolidos(imagen, kRojo, lineaResultado, imagen.height());
+    qInfo("solid pixels in the result area: %lld green, %lld red; one cell about %.0f", verdes, rojos, celda);
+    QVERIFY2(verdes > 2.5 * celda && verdes < 3.05 * celda, qPrintable(QString::number(verdes)));
+    QVERIFY2(rojos > 1.6 * celda && rojos < 2.05 * celda, qPrintable(QString::number(rojos)));
+
+    // Ctrl+X is Salir even with the focus in a fraction box.
+    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}).ok);
+    QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
+    QCOMPARE(programa_->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programa_->exitCode(), 0);
+}
+
+void TestSistemaX11::altF4DuranteElVuelo() {
+    const QString ventana = ArrancarPrograma();
+    QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
+    QVERIFY(TeclearFracciones(ventana));
+    const QPoint primera(Px(1080 + lado_ / 4), arribaLienzo_ + Px(60 + lado_ * 5 / 6));
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                 const std::optional<QImage> im = Captura(ventana);
+                                 return im && ColorUniforme(*im, primera.x(), primera.y()) == kVerde;
+                             }()),
+                             10000);
+
+    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
+    // The first flight is under way once its source cell, the bottom-left of square 1, is hatched.
+    QElapsedTimer vuelo;
+    vuelo.start();
+    bool enVuelo = false;
+    while (!enVuelo && vuelo.elapsed() < 10000) {
+        const std::optional<QImage> im = Captura(ventana);
+        enVuelo = im && Rayado(*im, primera.x(), primera.y(), kVerde);
+    }
+    QVERIFY2(enVuelo, "the first cell never left square 1");
+    qInfo("first cell lifted %lld ms after Return", vuelo.elapsed());
+
+    // The addition has more than 3 s to go: a program that finished it before ending would miss
+    // the bound, one that ends at once takes a few milliseconds.
+    QElapsedTimer reloj;
+    reloj.start();
+    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+F4")}).ok);
+    const bool terminado = programa_->waitForFinished(3000);
+    qInfo("program ended %lld ms after Alt+F4 was sent", reloj.elapsed());
+    QVERIFY2(terminado, "Alt+F4 during a flight did not end the program within 3 s");
+    QCOMPARE(programa_->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programa_->exitCode(), 0);
+}
+
+QTEST_MAIN(TestSistemaX11)
+#include "test_sistema_x11.moc"
