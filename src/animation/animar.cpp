@@ -104,6 +104,7 @@ void FrmPrincipal::cmdAnimar_Click() {
     AnchoCelda = 0;
     AltoCelda = 0;
     animando_ = false;
+    DescribirSuma(FilaDestino, ColumnaDestino);
 }
 
 void FrmPrincipal::tmr_Timer() {

@@ -14,6 +14,8 @@ void FrmPrincipal::mnuArchNueva_Click() {
     }
     // The grid size is kept: it changes only when a denominator is accepted.
     for (Byte k = 1; k <= 4; ++k) DibujarCuadro(k);
+    suma_.reset();
+    DescribirDibujo();
     txtNum(1)->setFocus();
 }
 

@@ -45,4 +45,7 @@ void FrmPrincipal::Form_Resize() {
     ColocarCuadrados();
     Cls();
     RedibujarTodo();
+    // The redraw has no result cells: an addition shown before is gone from the picture.
+    suma_.reset();
+    DescribirDibujo();
 }

@@ -17,12 +17,14 @@ void FrmPrincipal::txtNum_Change(Integer i) {
         // The square keeps its old strips until something redraws it.
         Num(i) = 0;
     }
+    DescribirDibujo();
 }
 
 void FrmPrincipal::txtDen_Change(Integer i) {
     const NumeroLeido n = LeerNumero(txtDen(i)->text());
     if (!n.numerico) {
         Den(i) = 0;
+        DescribirDibujo();
         return;
     }
     // Zero or a negative denominator is ignored: the last accepted one stays.
@@ -31,6 +33,7 @@ void FrmPrincipal::txtDen_Change(Integer i) {
     Filas = Divisiones(0);
     Columnas = Divisiones(1);
     DibujarOperando(i);
+    DescribirDibujo();
 }
 
 void FrmPrincipal::cmdSimpli_Click(Integer i) {

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,14 +21,29 @@ constexpr Single kAnchoCliente = 8880;
 constexpr Single kAltoCliente = 6405;
 constexpr int kIntervaloTemporizadorMs = 50;
 
+// The program's icon in every size it is drawn in, from the resources built with it.
+QIcon IconoPrograma() {
+    QIcon icono;
+    for (int lado : {16, 32, 48, 64, 128, 256})
+        icono.addFile(QStringLiteral(":/hicolor/%1x%1/apps/" ZAFRELO_ID ".png").arg(lado));
+    return icono;
+}
+
+void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion) {
+    control->setAccessibleName(nombre);
+    control->setAccessibleDescription(descripcion);
+}
+
 }  // namespace
 
 FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zafrelo - prototipo"));
     setFont(FuenteVentana());
+    setWindowIcon(IconoPrograma());
     lienzo_ = new Lienzo(this);
     lienzo_->setObjectName(QStringLiteral("lienzo"));
+    lienzo_->setAccessibleName(QStringLiteral("Modelo de área"));
     setCentralWidget(lienzo_);
     CrearMenus();
     CrearControles();
@@ -40,6 +56,7 @@ FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     txtNum(1)->setFocus();
 
     Form_Load();
+    DescribirDibujo();
 }
 
 FrmPrincipal::~FrmPrincipal() {
@@ -72,6 +89,14 @@ void FrmPrincipal::CrearMenus() {
 
     for (QAction* a : {mnuArchNueva, mnuArchSalir, mnuOpcVelocidad, mnuAyudaAcerca})
         a->setShortcutVisibleInContextMenu(true);
+    // The items are read by their captions; the menus say what they hold. The last one's title
+    // is only a sign, so it is given a word.
+    Nombrar(archivo, QStringLiteral("Archivo"),
+            QStringLiteral("Empezar una operación nueva o salir del programa"));
+    Nombrar(opciones, QStringLiteral("Opciones"),
+            QStringLiteral("Elegir con qué rapidez vuelan las celdas"));
+    Nombrar(ayuda, QStringLiteral("Ayuda"),
+            QStringLiteral("Quién hizo Zafrelo y qué versión es"));
     connect(mnuArchNueva, &QAction::triggered, this, [this] { mnuArchNueva_Click(); });
     connect(mnuArchSalir, &QAction::triggered, this, [this] { mnuArchSalir_Click(); });
     connect(mnuOpcVelocidad, &QAction::triggered, this, [this] { mnuOpcVelocidad_Click(); });
@@ -94,6 +119,14 @@ void FrmPrincipal::CrearControles() {
     txtDen(1) = cajaDeTexto("txtDen", 1, 360, 1800);
     txtNum(2) = cajaDeTexto("txtNum", 2, 4920, 1320);
     txtDen(2) = cajaDeTexto("txtDen", 2, 4920, 1800);
+    Nombrar(txtNum(1), QStringLiteral("Numerador de la primera fracción"),
+            QStringLiteral("Cuántas tiras verticales del primer cuadrado se colorean de verde"));
+    Nombrar(txtDen(1), QStringLiteral("Denominador de la primera fracción"),
+            QStringLiteral("En cuántas tiras verticales se corta el primer cuadrado"));
+    Nombrar(txtNum(2), QStringLiteral("Numerador de la segunda fracción"),
+            QStringLiteral("Cuántas tiras horizontales del segundo cuadrado se colorean de rojo"));
+    Nombrar(txtDen(2), QStringLiteral("Denominador de la segunda fracción"),
+            QStringLiteral("En cuántas tiras horizontales se corta el segundo cuadrado"));
     for (int i = 1; i <= 2; ++i) {
         connect(txtNum(i), &QLineEdit::textChanged, this, [this, i] { txtNum_Change(Integer(i)); });
         connect(txtDen(i), &QLineEdit::textChanged, this, [this, i] { txtDen_Change(Integer(i)); });
@@ -104,6 +137,7 @@ void FrmPrincipal::CrearControles() {
     lblOp->setFont(FuenteGrande());
     lblOp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     UbicarTwips(lblOp, 4200, 1440, 375, 375);
+    Nombrar(lblOp, QStringLiteral("Más"), QStringLiteral("Las dos fracciones se suman"));
 
     cmdAnimar = new QPushButton(QStringLiteral("="), lienzo_);
     cmdAnimar->setObjectName(QStringLiteral("cmdAnimar"));
@@ -111,6 +145,8 @@ void FrmPrincipal::CrearControles() {
     cmdAnimar->setDefault(true);
     UbicarTwips(cmdAnimar, 480, 4560, 1215, 810);
     connect(cmdAnimar, &QPushButton::clicked, this, [this] { cmdAnimar_Click(); });
+    Nombrar(cmdAnimar, QStringLiteral("Sumar las dos fracciones"),
+            QStringLiteral("Cada celda coloreada vuela, una a una, al área del resultado"));
 
     const Single izquierdaSimpli[] = {120, 4680};
     for (int i = 1; i <= 2; ++i) {
@@ -118,7 +154,15 @@ void FrmPrincipal::CrearControles() {
         cmdSimpli(i)->setObjectName(QStringLiteral("cmdSimpli(%1)").arg(i));
         UbicarTwips(cmdSimpli(i), izquierdaSimpli[i - 1], 2160, 855, 495);
         connect(cmdSimpli(i), &QPushButton::clicked, this, [this, i] { cmdSimpli_Click(Integer(i)); });
+        // Outside a dialog a focused button takes only Space; this one takes Enter as well.
+        cmdSimpli(i)->setAutoDefault(true);
     }
+    Nombrar(cmdSimpli(1), QStringLiteral("Simplificar la primera fracción"),
+            QStringLiteral("Divide el numerador y el denominador de la primera fracción por su "
+                           "máximo común divisor"));
+    Nombrar(cmdSimpli(2), QStringLiteral("Simplificar la segunda fracción"),
+            QStringLiteral("Divide el numerador y el denominador de la segunda fracción por su "
+                           "máximo común divisor"));
 
     const Single extremosLin[][2] = {{240, 960}, {4800, 5520}};
     for (int i = 1; i <= 2; ++i) {
@@ -129,6 +173,10 @@ void FrmPrincipal::CrearControles() {
         Lin(i)->setX2(extremosLin[i - 1][1]);
         Lin(i)->setY2(1680);
     }
+    Nombrar(Lin(1), QStringLiteral("Raya de la primera fracción"),
+            QStringLiteral("Separa el numerador del denominador"));
+    Nombrar(Lin(2), QStringLiteral("Raya de la segunda fracción"),
+            QStringLiteral("Separa el numerador del denominador"));
 
     shpVuela = new ControlFigura(lienzo_);
     shpVuela->setObjectName(QStringLiteral("shpVuela"));
@@ -136,6 +184,8 @@ void FrmPrincipal::CrearControles() {
     shpVuela->setWidth(1200);
     shpVuela->setHeight(480);
     shpVuela->setVisible(false);
+    Nombrar(shpVuela, QStringLiteral("Celda en vuelo"),
+            QStringLiteral("La celda coloreada que va camino del resultado"));
 
     tmr = new ControlTemporizador(this, kIntervaloTemporizadorMs);
     tmr->setObjectName(QStringLiteral("tmr"));
@@ -216,4 +266,54 @@ bool FrmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         DebeIrAlMenu(*static_cast<QKeyEvent*>(evento)))
         return true;
     return QMainWindow::eventFilter(objeto, evento);
+}
+
+// ---- the picture in words ----
+
+namespace {
+
+QString Fraccion(Integer num, Integer den) {
+    if (den > 0) return QStringLiteral("%1/%2").arg(num).arg(den);
+    if (num == 0) return QStringLiteral("vacía");
+    return QStringLiteral("%1, sin denominador").arg(num);
+}
+
+}  // namespace
+
+QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2,
+                          const std::optional<SumaContada>& suma) {
+    QString texto = QStringLiteral("Primera fracción: %1. Segunda fracción: %2.")
+                        .arg(Fraccion(num1, den1), Fraccion(num2, den2));
+    if (!suma || suma->num1 != num1 || suma->den1 != den1 || suma->num2 != num2 ||
+        suma->den2 != den2)
+        return texto;
+    const bool una = suma->porCuadro == 1;
+    const QString celdas = una ? QStringLiteral("celda") : QStringLiteral("celdas");
+    // Within one square the count reads as a fraction ("5 de 6"); past it, as cells against the
+    // size of a square, since "8 de 6" would not make sense.
+    if (suma->coloreadas <= suma->porCuadro)
+        return texto + QStringLiteral(" Suma: %1 de %2 %3 %4.")
+                           .arg(suma->coloreadas)
+                           .arg(suma->porCuadro)
+                           .arg(celdas, una ? QStringLiteral("coloreada")
+                                            : QStringLiteral("coloreadas"));
+    return texto + QStringLiteral(" Suma: %1 celdas coloreadas; cada cuadro tiene %2 %3.")
+                       .arg(suma->coloreadas)
+                       .arg(suma->porCuadro)
+                       .arg(celdas);
+}
+
+void FrmPrincipal::DescribirDibujo() {
+    // Qt tells assistive technology of every change, so only real ones are made.
+    const QString texto = DescripcionDibujo(Num(1), Den(1), Num(2), Den(2), suma_);
+    if (lienzo_->accessibleDescription() != texto) lienzo_->setAccessibleDescription(texto);
+}
+
+void FrmPrincipal::DescribirSuma(Integer filaDestino, Integer columnaDestino) {
+    // The cursor visits the result cells in the order of their ordinals, so the cells landed are
+    // the ordinals before the one it stands on.
+    const long long filas = Filas;
+    suma_ = SumaContada{(columnaDestino - 1) * filas + filaDestino - 1, filas * Columnas,
+                        Num(1), Den(1), Num(2), Den(2)};
+    DescribirDibujo();
 }

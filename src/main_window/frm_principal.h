@@ -2,11 +2,14 @@
 // The main window: two fraction boxes, the "+" label, the "=" button, the two "Simplificar"
 // buttons, the menus, and the picture of four squares on its own surface.
 
+#include "main_window/descripcion.h"
 #include "shell/controles.h"
 #include "shell/formulario.h"
 #include "shell/lienzo.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -78,6 +81,12 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     // True while the "=" command runs.
     bool Animando() const { return animando_; }
 
+    // What a screen reader says of the picture: both fractions as stored and, after an addition,
+    // the cells it coloured. Brought up to date after every change of what the picture means.
+    void DescribirDibujo();
+    // The end of "=": the cursor stands on the first result cell the run left free.
+    void DescribirSuma(Integer filaDestino, Integer columnaDestino);
+
   protected:
     void resizeEvent(QResizeEvent* evento) override;
     void moveEvent(QMoveEvent* evento) override;
@@ -92,6 +101,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
 
     Lienzo* lienzo_ = nullptr;
     bool animando_ = false;
+    // The last finished addition, while the picture still shows it.
+    std::optional<SumaContada> suma_;
     // The outer size the last layout was made for.
     QSizeF tamanoDispuesto_;
 };

@@ -96,7 +96,9 @@ void ControlFigura::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ColorDesdeLong(fillColor_));
     p.setPen(QPen(palette().color(QPalette::WindowText), 0));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border lies on the last device pixel, also where a logical pixel holds several.
+    const qreal pixel = 1 / devicePixelRatioF();
+    p.drawRect(QRectF(rect()).adjusted(0, 0, -pixel, -pixel));
 }
 
 // ---- timer ----

@@ -18,6 +18,20 @@ std::unique_ptr<FrmVelocidad> instancia;
 
 const char* const kCaptionsVelocidad[] = {"M&uy lento", "&Lento", "&Medio", "&Rápido", "&Inmediato"};
 
+// What each speed means for one cell, at 50 ms a step: 50, 35, 15 or 5 steps, or no flight.
+const char* const kDescripcionesVelocidad[] = {
+    "Cada celda tarda unos dos segundos y medio en llegar",
+    "Cada celda tarda casi dos segundos en llegar",
+    "Cada celda tarda menos de un segundo en llegar",
+    "Cada celda tarda un cuarto de segundo en llegar",
+    "Las celdas aparecen en el resultado sin volar",
+};
+
+void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion) {
+    control->setAccessibleName(nombre);
+    control->setAccessibleDescription(descripcion);
+}
+
 }  // namespace
 
 FrmVelocidad::FrmVelocidad()
@@ -28,6 +42,7 @@ FrmVelocidad::FrmVelocidad()
     setFont(FuenteVentana());
     setFixedSize(TwipsAPixeles(3705, logicalDpiX()), TwipsAPixeles(2625, logicalDpiY()));
     setSizeGripEnabled(false);
+    setAccessibleDescription(QStringLiteral("Elige con qué rapidez vuelan las celdas al sumar"));
 
     cmdAceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
     cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
@@ -39,14 +54,22 @@ FrmVelocidad::FrmVelocidad()
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     UbicarTwips(CancelButton, 2280, 840, 1215, 375);
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+    Nombrar(cmdAceptar, QStringLiteral("Aceptar"),
+            QStringLiteral("Guarda la velocidad elegida y cierra la ventana"));
+    Nombrar(CancelButton, QStringLiteral("Cancelar"),
+            QStringLiteral("Deja la velocidad como estaba y cierra la ventana"));
 
     Frame1 = new QGroupBox(QStringLiteral("Movimiento:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     UbicarTwips(Frame1, 240, 120, 1695, 2295);
+    Nombrar(Frame1, QStringLiteral("Movimiento"),
+            QStringLiteral("Con qué rapidez vuelan las celdas al sumar"));
     for (int i = 0; i <= 4; ++i) {
         optVelocidad(i) = new QRadioButton(QString::fromUtf8(kCaptionsVelocidad[i]), Frame1);
         optVelocidad(i)->setObjectName(QStringLiteral("optVelocidad(%1)").arg(i));
         UbicarTwips(optVelocidad(i), 240, 360 + 360 * i, 1200, 255);
+        Nombrar(optVelocidad(i), optVelocidad(i)->text().remove(QLatin1Char('&')),
+                QString::fromUtf8(kDescripcionesVelocidad[i]));
     }
 
     QWidget* orden[] = {cmdAceptar, CancelButton, optVelocidad(0), optVelocidad(1),
