@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -34,9 +35,11 @@ int main(int argc, char* argv[]) {
     // The installed launcher: desktops match the running window to its name and icon by it.
     QApplication::setDesktopFileName(QStringLiteral(ZAFRELO_ID));
     FrmPrincipal ventana;
-    SalirTrasPrimerCuadro salir(&ventana);
-    if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO"))
-        aplicacion.installEventFilter(&salir);
+    std::optional<SalirTrasPrimerCuadro> salir;
+    if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {
+        salir.emplace(&ventana);
+        aplicacion.installEventFilter(&*salir);
+    }
     ventana.show();
     return QApplication::exec();
 }
