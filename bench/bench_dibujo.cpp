@@ -13,7 +13,7 @@ namespace {
 // The picture of n1/d1 + n2/d2, with the common grid as an addition lays it or without it.
 void Redibujar(benchmark::State& estado, Single lado, int n1, int d1, int n2, int d2,
                bool cuadricula) {
-    auto ventana = VentanaNueva();
+    auto ventana = NuevaVentana();
     if (lado > 0) TamanoParaLado(*ventana, lado);
     EscribirSuma(*ventana, n1, d1, n2, d2);
     if (cuadricula) {
@@ -54,7 +54,7 @@ BENCHMARK(BM_RedibujarPeor)
 // Every cell of a den × den result grid numbered, column by column, bottom row first.
 void BM_NumerarCuadricula(benchmark::State& estado) {
     const int den = int(estado.range(0));
-    auto ventana = VentanaNueva();
+    auto ventana = NuevaVentana();
     EscribirSuma(*ventana, 0, den, 0, den);
     const int columnas = FrmPrincipal::Divisiones(1), filas = FrmPrincipal::Divisiones(0);
     AnchoCelda = Lado / Single(columnas);
@@ -62,7 +62,8 @@ void BM_NumerarCuadricula(benchmark::State& estado) {
     RedibujarTodo();
     for (auto _ : estado) {
         for (int c = 1; c <= columnas; ++c)
-            for (int f = 1; f <= filas; ++f) NumerarCelda(Integer(f), Integer(c));
+            for (int f = 1; f <= filas; ++f)
+                NumerarCelda(Integer(f), Integer(c));
         QCoreApplication::processEvents();
     }
     AnchoCelda = AltoCelda = 0;
@@ -70,4 +71,4 @@ void BM_NumerarCuadricula(benchmark::State& estado) {
 }
 BENCHMARK(BM_NumerarCuadricula)->ArgName("den")->Arg(12)->Arg(181);
 
-}  // namespace
+} // namespace

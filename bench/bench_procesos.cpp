@@ -59,4 +59,4 @@ void BM_Arranque(benchmark::State& estado) {
 }
 BENCHMARK(BM_Arranque)->ArgName("veces")->Arg(15)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -44,9 +44,9 @@ class InicioDeVuelo : public QObject {
 };
 
 void BM_VueloMedio(benchmark::State& estado) {
-    auto ventana = VentanaNueva();
+    auto ventana = NuevaVentana();
     // Squares of 1800 twips: flights of 15, 15, 14, 15 and 15 ticks.
-    TamanoExterior(*ventana, 6600, 9000);
+    FijarTamanoExterior(*ventana, 6600, 9000);
     EscribirSuma(*ventana, 1, 2, 1, 3);
     Velocidad = 2;
 
@@ -98,4 +98,4 @@ void BM_VueloMedio(benchmark::State& estado) {
 }
 BENCHMARK(BM_VueloMedio)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

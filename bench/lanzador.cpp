@@ -22,7 +22,7 @@ extern char** environ;
 namespace {
 
 struct Programa {
-    std::vector<char*> argumentos;  // ends in nullptr
+    std::vector<char*> argumentos; // ends in nullptr
 };
 
 bool Correr(const Programa& p, double& ms, long& kib, int& estado) {
@@ -38,7 +38,7 @@ bool Correr(const Programa& p, double& ms, long& kib, int& estado) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -61,7 +61,8 @@ int main(int argc, char* argv[]) {
     double ms = 0;
     long kib = 0;
     int estado = 0;
-    for (const Programa& p : programas) Correr(p, ms, kib, estado);
+    for (const Programa& p : programas)
+        Correr(p, ms, kib, estado);
     for (int vuelta = 0; vuelta < veces; ++vuelta)
         for (std::size_t i = 0; i < programas.size(); ++i) {
             if (!Correr(programas[i], ms, kib, estado)) return 1;

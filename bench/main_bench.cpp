@@ -22,8 +22,8 @@ using Run = benchmark::BenchmarkReporter::Run;
 class Resultados {
   public:
     void Anotar(const Run& run) {
-        const std::string nombre = run.run_name.function_name +
-                                   (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+        const std::string nombre =
+            run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
         if (run.error_occurred) {
             errores_[nombre] = run.error_message;
             return;
@@ -59,10 +59,14 @@ class Resultados {
   private:
     static double MsPorUnidad(benchmark::TimeUnit unidad) {
         switch (unidad) {
-        case benchmark::kNanosecond: return 1e-6;
-        case benchmark::kMicrosecond: return 1e-3;
-        case benchmark::kMillisecond: return 1.0;
-        case benchmark::kSecond: return 1e3;
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kMillisecond:
+            return 1.0;
+        case benchmark::kSecond:
+            return 1e3;
         }
         return 1.0;
     }
@@ -72,13 +76,13 @@ class Resultados {
 
 struct Medida {
     std::string texto;
-    std::optional<bool> cumple;  // nothing: a reference figure with no target
+    std::optional<bool> cumple; // nothing: a reference figure with no target
 };
 
 struct Fila {
     std::string figura;
     std::string objetivo;
-    std::string benchmark;  // the one it is read from
+    std::string benchmark; // the one it is read from
     std::function<std::optional<Medida>(const Resultados&)> medir;
 };
 
@@ -127,8 +131,8 @@ Fila Vuelo(std::string figura, std::string contador, const char* formato, std::s
 std::vector<Fila> Filas() {
     const std::string peor = "BM_RedibujarPeor/columnas:";
     return {
-        Tiempo("Redraw 5/12 + 7/12, no grid (window as opened)",
-               "BM_RedibujarTipico/cuadricula:0", 1),
+        Tiempo("Redraw 5/12 + 7/12, no grid (window as opened)", "BM_RedibujarTipico/cuadricula:0",
+               1),
         Tiempo("Redraw 5/12 + 7/12 with the 12 x 12 grid", "BM_RedibujarTipico/cuadricula:1", 1),
         Tiempo("Redraw 1/32767 + 1/1, grid, Lado 7450 (full HD)", peor + "1/lado:7450", 30),
         Tiempo("Redraw 1/1 + 1/32767, grid, Lado 7450 (full HD)", peor + "0/lado:7450", 30),
@@ -148,10 +152,10 @@ std::vector<Fila> Filas() {
         Proporcion("  the same against a minimal window with one line of text", "zafrelo_KiB",
                    "minima_texto_KiB", "KiB", std::nullopt),
         Vuelo("CPU / wall time, 1/2 + 1/3 at speed 2", "cpu_pct", "%.2f %%", "<= 2 %", 2),
-        Vuelo("Timer tick, mean |interval - 50 ms|", "tick_medio_desvio_ms", "%.2f ms",
-              "<= 5 ms", 5),
-        Vuelo("Timer tick, worst |interval - 50 ms|", "tick_peor_desvio_ms", "%.2f ms",
-              "<= 5 ms", 5),
+        Vuelo("Timer tick, mean |interval - 50 ms|", "tick_medio_desvio_ms", "%.2f ms", "<= 5 ms",
+              5),
+        Vuelo("Timer tick, worst |interval - 50 ms|", "tick_peor_desvio_ms", "%.2f ms", "<= 5 ms",
+              5),
     };
 }
 
@@ -159,7 +163,8 @@ class ReporteTabla : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) resultados_.Anotar(run);
+        for (const Run& run : runs)
+            resultados_.Anotar(run);
     }
 
     void Finalize() override {
@@ -169,7 +174,7 @@ class ReporteTabla : public benchmark::ConsoleReporter {
             auto medida = fila.medir(resultados_);
             if (!medida) {
                 const auto error = resultados_.Error(fila.benchmark);
-                if (!error) continue;  // not run: filtered out
+                if (!error) continue; // not run: filtered out
                 medida = Medida{"failed: " + *error, false};
             }
             const char* estado = !medida->cumple ? "-" : *medida->cumple ? "met" : "MISSED";
@@ -195,7 +200,7 @@ void Mensaje(QtMsgType tipo, const QMessageLogContext& contexto, const QString& 
         std::fprintf(stderr, "%s\n", qPrintable(texto));
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Headless unless told otherwise.

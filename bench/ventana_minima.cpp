@@ -27,7 +27,7 @@ class VentanaMinima : public QWidget {
     }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);

@@ -18,7 +18,7 @@ class SalirTrasPrimerCuadro : public QObject {
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
             static_cast<QWidget*>(objeto)->window() == ventana_)
-            QTimer::singleShot(0, [] { std::_Exit(0); });  // runs once this frame is done
+            QTimer::singleShot(0, [] { std::_Exit(0); }); // runs once this frame is done
         return false;
     }
 
@@ -26,7 +26,7 @@ class SalirTrasPrimerCuadro : public QObject {
     const QWidget* ventana_;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);

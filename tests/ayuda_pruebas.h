@@ -36,7 +36,8 @@ inline std::unique_ptr<FrmPrincipal> NuevaVentana() {
 inline void FijarTamanoExterior(FrmPrincipal& ventana, Single ancho, Single alto) {
     const QSize marco = ventana.frameGeometry().size() - ventana.size();
     const double dpiX = ventana.logicalDpiX(), dpiY = ventana.logicalDpiY();
-    ventana.resize(TwipsAPixeles(ancho, dpiX) - marco.width(), TwipsAPixeles(alto, dpiY) - marco.height());
+    ventana.resize(TwipsAPixeles(ancho, dpiX) - marco.width(),
+                   TwipsAPixeles(alto, dpiY) - marco.height());
     QCoreApplication::processEvents();
 }
 

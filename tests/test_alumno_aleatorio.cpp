@@ -27,8 +27,8 @@
 
 namespace {
 
-constexpr qint64 kAccionMaximaMs = 20000;  // one action longer than this is a hang
-constexpr int kVigiaSegundos = 40;         // one that never returns is ended here
+constexpr qint64 kAccionMaximaMs = 20000; // one action longer than this is a hang
+constexpr int kVigiaSegundos = 40;        // one that never returns is ended here
 
 // Ends the process with the action under way when the event loop stops coming back at all: a hang
 // inside a handler that never returns to the test cannot be caught by a check after it.
@@ -59,7 +59,8 @@ class Vigia {
         std::unique_lock<std::mutex> cerrojo(mutex_);
         while (!fin_) {
             cv_.wait_for(cerrojo, std::chrono::seconds(1));
-            if (activo_ && std::chrono::steady_clock::now() - inicio_ > std::chrono::seconds(kVigiaSegundos)) {
+            if (activo_ &&
+                std::chrono::steady_clock::now() - inicio_ > std::chrono::seconds(kVigiaSegundos)) {
                 std::fprintf(stderr, "HANG: still running after %d s: %s\n", kVigiaSegundos,
                              accion_.constData());
                 std::fflush(stderr);
@@ -98,7 +99,7 @@ struct Cuentas {
     QSize mayorVentana;
 };
 
-}  // namespace
+} // namespace
 
 class TestAlumnoAleatorio : public QObject {
     Q_OBJECT
@@ -137,7 +138,8 @@ class TestAlumnoAleatorio : public QObject {
     std::unique_ptr<Vigia> vigia_;
     QTimer guardian_;
     Cuentas cuentas_;
-    // The first fault an action saw where it could not fail the test itself (in flight, in a dialog).
+    // The first fault an action saw where it could not fail the test itself (in flight, in a
+    // dialog).
     QString fallo_;
 };
 
@@ -168,7 +170,8 @@ void TestAlumnoAleatorio::cleanupTestCase() {
 void TestAlumnoAleatorio::secuencias_data() {
     QTest::addColumn<int>("secuencia");
     const int cuantas = int(NumeroDelEntorno("ZAFRELO_SECUENCIAS", 6));
-    for (int s = 0; s < cuantas; ++s) QTest::addRow("sequence %d", s) << s;
+    for (int s = 0; s < cuantas; ++s)
+        QTest::addRow("sequence %d", s) << s;
 }
 
 void TestAlumnoAleatorio::secuencias() {
@@ -183,7 +186,8 @@ void TestAlumnoAleatorio::secuencias() {
     ++cuentas_.secuencias;
 
     for (int a = 0; a < numAcciones; ++a) {
-        const QString donde = QStringLiteral("seed %1, sequence %2, action %3").arg(semilla_).arg(secuencia).arg(a);
+        const QString donde =
+            QStringLiteral("seed %1, sequence %2, action %3").arg(semilla_).arg(secuencia).arg(a);
         const Accion accion = ElegirAccion(false);
         vigia_->Empezar(donde);
         QElapsedTimer reloj;
@@ -195,7 +199,8 @@ void TestAlumnoAleatorio::secuencias() {
         ++cuentas_.acciones;
         const QString contexto = donde + QStringLiteral(" (") + hecho + QStringLiteral(")");
         if (detalle) qInfo("%s: %lld ms", qPrintable(contexto), ms);
-        QVERIFY2(ms < kAccionMaximaMs, qPrintable(QStringLiteral("took %1 ms: %2").arg(ms).arg(contexto)));
+        QVERIFY2(ms < kAccionMaximaMs,
+                 qPrintable(QStringLiteral("took %1 ms: %2").arg(ms).arg(contexto)));
         QVERIFY2(fallo_.isEmpty(), qPrintable(fallo_ + QStringLiteral(": ") + contexto));
         const QString fallo = Invariantes();
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo + QStringLiteral(": ") + contexto));
@@ -211,29 +216,42 @@ void TestAlumnoAleatorio::cleanup() {
 
 QString TestAlumnoAleatorio::Invariantes() const {
     if (Velocidad > 4) return QStringLiteral("Velocidad = %1").arg(Velocidad);
-    if (Filas < 0 || Columnas < 0) return QStringLiteral("Filas = %1, Columnas = %2").arg(Filas).arg(Columnas);
+    if (Filas < 0 || Columnas < 0)
+        return QStringLiteral("Filas = %1, Columnas = %2").arg(Filas).arg(Columnas);
     for (int i = 1; i <= 2; ++i) {
         if (Den(i) < 0) return QStringLiteral("Den(%1) = %2").arg(i).arg(Den(i));
         // Each stored value follows its box's text, whatever changed it.
         const NumeroLeido n = LeerNumero(ventana_->txtNum(i)->text());
         if (Num(i) != (n.numerico ? n.entero : 0))
-            return QStringLiteral("Num(%1) = %2 for the text %3").arg(i).arg(Num(i)).arg(Cita(ventana_->txtNum(i)->text()));
+            return QStringLiteral("Num(%1) = %2 for the text %3")
+                .arg(i)
+                .arg(Num(i))
+                .arg(Cita(ventana_->txtNum(i)->text()));
         const NumeroLeido d = LeerNumero(ventana_->txtDen(i)->text());
         if ((!d.numerico && Den(i) != 0) || (d.numerico && d.positivo && Den(i) != d.entero))
-            return QStringLiteral("Den(%1) = %2 for the text %3").arg(i).arg(Den(i)).arg(Cita(ventana_->txtDen(i)->text()));
+            return QStringLiteral("Den(%1) = %2 for the text %3")
+                .arg(i)
+                .arg(Den(i))
+                .arg(Cita(ventana_->txtDen(i)->text()));
     }
     // The flying cell shows exactly while its flight waits, and the timer runs only then.
     if (ventana_->tmr->isActive() == ventana_->shpVuela->isHidden())
         return QStringLiteral("timer %1 but flying cell %2")
             .arg(ventana_->tmr->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"),
-                 ventana_->shpVuela->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+                 ventana_->shpVuela->isHidden() ? QStringLiteral("hidden")
+                                                : QStringLiteral("shown"));
     if (ventana_->Animando() && !(AnchoCelda > 0 && AltoCelda > 0))
-        return QStringLiteral("cell size %1 x %2 during an addition").arg(AnchoCelda).arg(AltoCelda);
+        return QStringLiteral("cell size %1 x %2 during an addition")
+            .arg(AnchoCelda)
+            .arg(AltoCelda);
     if (!ventana_->Animando()) {
         if (AnchoCelda != 0 || AltoCelda != 0)
-            return QStringLiteral("cell size %1 x %2 with no addition running").arg(AnchoCelda).arg(AltoCelda);
+            return QStringLiteral("cell size %1 x %2 with no addition running")
+                .arg(AnchoCelda)
+                .arg(AltoCelda);
         if (ventana_->tmr->isActive()) return QStringLiteral("timer running with no addition");
-        if (!ventana_->shpVuela->isHidden()) return QStringLiteral("flying cell shown with no addition");
+        if (!ventana_->shpVuela->isHidden())
+            return QStringLiteral("flying cell shown with no addition");
     }
     return {};
 }
@@ -274,7 +292,9 @@ TestAlumnoAleatorio::Accion TestAlumnoAleatorio::ElegirAccion(bool enVuelo) {
 QLineEdit* TestAlumnoAleatorio::CajaAlAzar(QString& nombre) {
     const int i = Entre(azar_, 1, 2);
     const bool numerador = Suerte(azar_, 50);
-    nombre = QStringLiteral("%1(%2)").arg(numerador ? QStringLiteral("txtNum") : QStringLiteral("txtDen")).arg(i);
+    nombre = QStringLiteral("%1(%2)")
+                 .arg(numerador ? QStringLiteral("txtNum") : QStringLiteral("txtDen"))
+                 .arg(i);
     return numerador ? ventana_->txtNum(i) : ventana_->txtDen(i);
 }
 
@@ -291,11 +311,12 @@ QString TestAlumnoAleatorio::Teclear() {
     QLineEdit* caja = CajaAlAzar(nombre);
     QString hecho = QStringLiteral("type into %1:").arg(nombre);
     if (Suerte(azar_, 40)) {
-        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);  // select all, to type over it
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier); // select all, to type over it
         hecho += QStringLiteral(" Ctrl+A");
     }
     if (Suerte(azar_, 20)) {
-        const Qt::Key teclas[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Left};
+        const Qt::Key teclas[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                                  Qt::Key_Left};
         const Qt::Key tecla = Elegir(azar_, teclas);
         QTest::keyClick(caja, tecla);
         hecho += QStringLiteral(" key %1").arg(int(tecla), 0, 16);
@@ -317,7 +338,8 @@ QString TestAlumnoAleatorio::Pegar() {
     QLineEdit* caja = CajaAlAzar(nombre);
     const int largo = Entre(azar_, 2000, 40000);
     QString texto;
-    while (texto.size() < largo) texto += TextoAleatorio(azar_) + TramoDeDigitos(azar_);
+    while (texto.size() < largo)
+        texto += TextoAleatorio(azar_) + TramoDeDigitos(azar_);
     caja->setText(texto);
     return QStringLiteral("paste into %1 %2").arg(nombre, Cita(texto));
 }
@@ -326,7 +348,8 @@ QString TestAlumnoAleatorio::Pegar() {
 QString TestAlumnoAleatorio::FraccionSencilla() {
     const int i = Entre(azar_, 1, 2);
     const QString n = QString::number(Entre(azar_, Suerte(azar_, 10) ? -3 : 0, 9));
-    const QString d = QString::number(Suerte(azar_, 90) ? Entre(azar_, 1, 12) : Entre(azar_, 13, 200));
+    const QString d =
+        QString::number(Suerte(azar_, 90) ? Entre(azar_, 1, 12) : Entre(azar_, 13, 200));
     ventana_->txtNum(i)->setText(n);
     ventana_->txtDen(i)->setText(d);
     return QStringLiteral("fraction %1 = %2/%3").arg(i).arg(n, d);
@@ -341,7 +364,8 @@ QString TestAlumnoAleatorio::Simplificar() {
 QString TestAlumnoAleatorio::Sumar(bool conEnter) {
     // Outside the few flying runs additions are immediate, or the sequences would take hours.
     if (!ventana_->Animando()) Velocidad = 4;
-    const QString que = QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
+    const QString que =
+        QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
     if (conEnter) {
         QString nombre;
         QLineEdit* caja = CajaAlAzar(nombre);
@@ -373,13 +397,15 @@ QString TestAlumnoAleatorio::SumarVolando() {
     QStringList hechas;
     for (int k = 0; k < cuantas; ++k) {
         const Accion accion = ElegirAccion(true);
-        const int ms = Suerte(azar_, 70) ? Entre(azar_, 0, kUltimaAccionMs / 2) : Entre(azar_, 0, kUltimaAccionMs);
+        const int ms = Suerte(azar_, 70) ? Entre(azar_, 0, kUltimaAccionMs / 2)
+                                         : Entre(azar_, 0, kUltimaAccionMs);
         QTimer::singleShot(ms, &contexto, [this, accion, &hechas] {
             hechas << accion();
             ++cuentas_.accionesEnVuelo;
             if (fallo_.isEmpty()) {
                 const QString fallo = Invariantes();
-                if (!fallo.isEmpty()) fallo_ = fallo + QStringLiteral(" after in-flight ") + hechas.last();
+                if (!fallo.isEmpty())
+                    fallo_ = fallo + QStringLiteral(" after in-flight ") + hechas.last();
             }
         });
     }
@@ -390,10 +416,12 @@ QString TestAlumnoAleatorio::SumarVolando() {
         Velocidad = 4;
         inmediato.start();
     });
-    const QString que = QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
+    const QString que =
+        QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
     ++cuentas_.sumasEnVuelo;
     QTest::mouseClick(ventana_->cmdAnimar, Qt::LeftButton);
-    return antes + QStringLiteral("flying \"=\" for %1, meanwhile: %2").arg(que, hechas.join(QStringLiteral("; ")));
+    return antes + QStringLiteral("flying \"=\" for %1, meanwhile: %2")
+                       .arg(que, hechas.join(QStringLiteral("; ")));
 }
 
 QString TestAlumnoAleatorio::Nueva() {
@@ -421,11 +449,14 @@ QString TestAlumnoAleatorio::VelocidadPorDialogo(bool enVuelo) {
     });
     ventana_->mnuOpcVelocidad->trigger();
     ++cuentas_.dialogos;
-    const QString hecho = QStringLiteral("speed dialog: option %1, %2")
-                              .arg(opcion).arg(aceptar ? QStringLiteral("Aceptar") : QStringLiteral("Cancelar"));
+    const QString hecho =
+        QStringLiteral("speed dialog: option %1, %2")
+            .arg(opcion)
+            .arg(aceptar ? QStringLiteral("Aceptar") : QStringLiteral("Cancelar"));
     // In flight another dialog may already stand open; only a dialog of its own must behave.
     if (!enVuelo) {
-        if (!visto) fallo_ = QStringLiteral("the speed dialog did not open");
+        if (!visto)
+            fallo_ = QStringLiteral("the speed dialog did not open");
         else if (Velocidad != (aceptar ? opcion : antes))
             fallo_ = QStringLiteral("Velocidad %1 after the dialog").arg(Velocidad);
     }
@@ -445,8 +476,11 @@ QString TestAlumnoAleatorio::Redimensionar() {
     QCoreApplication::processEvents();
     cuentas_.mayorVentana = cuentas_.mayorVentana.expandedTo(ventana_->size());
     return QStringLiteral("resize to %1x%2 (got %3x%4, Lado %5)")
-        .arg(tamano.width()).arg(tamano.height())
-        .arg(ventana_->width()).arg(ventana_->height()).arg(Lado);
+        .arg(tamano.width())
+        .arg(tamano.height())
+        .arg(ventana_->width())
+        .arg(ventana_->height())
+        .arg(Lado);
 }
 
 QString TestAlumnoAleatorio::AcercaDe() {

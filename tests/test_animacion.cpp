@@ -86,8 +86,8 @@ QString Cuadro(const FrmPrincipal& v, int k, int columnas, int filas) {
     QString letras;
     for (int c = 1; c <= columnas; ++c)
         for (int f = 1; f <= filas; ++f)
-            letras += Letra(ColoresAlrededor(v, kX[k] + (c - 0.5f) * ancho,
-                                             kY[k] + (filas - f + 0.5f) * alto));
+            letras += Letra(
+                ColoresAlrededor(v, kX[k] + (c - 0.5f) * ancho, kY[k] + (filas - f + 0.5f) * alto));
     return letras;
 }
 
@@ -142,7 +142,7 @@ void ComprobarEnReposo(const FrmPrincipal& v) {
     QVERIFY(!v.shpVuela->Visible());
 }
 
-}  // namespace
+} // namespace
 
 void TestAnimacion::pasosPorVelocidad_data() {
     QTest::addColumn<int>("velocidad");
@@ -201,22 +201,62 @@ void TestAnimacion::sumaTerminada_data() {
     QTest::addColumn<bool>("conEnter");
     QTest::addColumn<int>("veces");
     // Squares are read cell by cell in ordinal order (up each column from the bottom).
-    QTest::newRow("1/2 + 1/3") << "1" << "2" << "1" << "3" << 2 << 3 << "gggWWW" << "rWWrWW"
-                               << "GGGRRW" << "WWWWWW" << false << 1;
-    QTest::newRow("1/2 + 1/3, Enter, twice") << "1" << "2" << "1" << "3" << 2 << 3 << "gggWWW"
-                                             << "rWWrWW" << "GGGRRW" << "WWWWWW" << true << 2;
-    QTest::newRow("1/2 + 1/2") << "1" << "2" << "1" << "2" << 2 << 2 << "ggWW" << "rWrW"
-                               << "GGRR" << "WWWW" << false << 1;
-    QTest::newRow("2/3 + 1/2") << "2" << "3" << "1" << "2" << 3 << 2 << "ggggWW" << "rWrWrW"
-                               << "GGGGRR" << "RWWWWW" << false << 1;
-    QTest::newRow("1/1 + 1/1") << "1" << "1" << "1" << "1" << 1 << 1 << "g" << "r" << "G"
+    QTest::newRow("1/2 + 1/3") << "1"
+                               << "2"
+                               << "1"
+                               << "3" << 2 << 3 << "gggWWW"
+                               << "rWWrWW"
+                               << "GGGRRW"
+                               << "WWWWWW" << false << 1;
+    QTest::newRow("1/2 + 1/3, Enter, twice") << "1"
+                                             << "2"
+                                             << "1"
+                                             << "3" << 2 << 3 << "gggWWW"
+                                             << "rWWrWW"
+                                             << "GGGRRW"
+                                             << "WWWWWW" << true << 2;
+    QTest::newRow("1/2 + 1/2") << "1"
+                               << "2"
+                               << "1"
+                               << "2" << 2 << 2 << "ggWW"
+                               << "rWrW"
+                               << "GGRR"
+                               << "WWWW" << false << 1;
+    QTest::newRow("2/3 + 1/2") << "2"
+                               << "3"
+                               << "1"
+                               << "2" << 3 << 2 << "ggggWW"
+                               << "rWrWrW"
+                               << "GGGGRR"
+                               << "RWWWWW" << false << 1;
+    QTest::newRow("1/1 + 1/1") << "1"
+                               << "1"
+                               << "1"
+                               << "1" << 1 << 1 << "g"
+                               << "r"
+                               << "G"
                                << "R" << true << 1;
-    QTest::newRow("3/2 + 0/1") << "3" << "2" << "0" << "1" << 2 << 1 << "gg" << "WW" << "GG"
+    QTest::newRow("3/2 + 0/1") << "3"
+                               << "2"
+                               << "0"
+                               << "1" << 2 << 1 << "gg"
+                               << "WW"
+                               << "GG"
                                << "GW" << false << 1;
-    QTest::newRow("0/2 + 1/3") << "0" << "2" << "1" << "3" << 2 << 3 << "WWWWWW" << "rWWrWW"
-                               << "RRWWWW" << "WWWWWW" << false << 1;
-    QTest::newRow("-1/2 + 1/3") << "-1" << "2" << "1" << "3" << 2 << 3 << "WWWWWW" << "rWWrWW"
-                                << "RRWWWW" << "WWWWWW" << false << 1;
+    QTest::newRow("0/2 + 1/3") << "0"
+                               << "2"
+                               << "1"
+                               << "3" << 2 << 3 << "WWWWWW"
+                               << "rWWrWW"
+                               << "RRWWWW"
+                               << "WWWWWW" << false << 1;
+    QTest::newRow("-1/2 + 1/3") << "-1"
+                                << "2"
+                                << "1"
+                                << "3" << 2 << 3 << "WWWWWW"
+                                << "rWWrWW"
+                                << "RRWWWW"
+                                << "WWWWWW" << false << 1;
 }
 
 // At the immediate speed "=" runs to its end without letting any event run: the finished picture
@@ -277,7 +317,8 @@ void TestAnimacion::sinNadaEscrito() {
     auto v = VentanaDeLado1800();
     Velocidad = 4;
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
-    for (int k = 1; k <= 4; ++k) QCOMPARE(Cuadro(*v, k, 1, 1), QStringLiteral("W"));
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(Cuadro(*v, k, 1, 1), QStringLiteral("W"));
     QVERIFY(HayNumero(*v, kX[3], kY[3]));
     QVERIFY(!HayNumero(*v, kX[4], kY[4]));
     QCOMPARE(int(Filas), 1);
@@ -314,15 +355,23 @@ void TestAnimacion::sumaDemasiadoGrande_data() {
     QTest::addColumn<Single>("ancho");
     QTest::addColumn<Single>("alto");
     QTest::addColumn<Single>("lado");
-    QTest::newRow("last ordinal 32768")
-        << "32767" << "1" << "1" << "1" << 6600.0f << 9000.0f << 1800.0f;
-    QTest::newRow("40000 cells to number")
-        << "1" << "200" << "1" << "200" << 6600.0f << 9000.0f << 1800.0f;
-    QTest::newRow("column corner past 32767 twips")
-        << "100" << "1" << "1" << "1" << 6600.0f << 9000.0f << 1800.0f;
+    QTest::newRow("last ordinal 32768") << "32767"
+                                        << "1"
+                                        << "1"
+                                        << "1" << 6600.0f << 9000.0f << 1800.0f;
+    QTest::newRow("40000 cells to number") << "1"
+                                           << "200"
+                                           << "1"
+                                           << "200" << 6600.0f << 9000.0f << 1800.0f;
+    QTest::newRow("column corner past 32767 twips") << "100"
+                                                    << "1"
+                                                    << "1"
+                                                    << "1" << 6600.0f << 9000.0f << 1800.0f;
     // A very tall window: the bottom row of the result area starts at 99 × 170.1 + 17390 twips.
-    QTest::newRow("row corner past 32767 twips")
-        << "1" << "1" << "1" << "100" << 37020.0f << 35520.0f << 17010.0f;
+    QTest::newRow("row corner past 32767 twips") << "1"
+                                                 << "1"
+                                                 << "1"
+                                                 << "100" << 37020.0f << 35520.0f << 17010.0f;
 }
 
 // A sum the 16-bit ordinals and corners cannot hold does not start: a message tells the pupil why,
@@ -505,7 +554,7 @@ void TestAnimacion::sumaEnVuelo() {
             visto.arriba = v->shpVuela->Top();
         }
         if (!visto.repetido && ColorEn(*v, centroX1, centroY1) == kVerde) {
-            visto.repetido = true;  // the first cell has landed; the second is flying
+            visto.repetido = true; // the first cell has landed; the second is flying
             QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
             QTest::keyClick(v->txtDen(2), Qt::Key_Return);
             visto.animando = v->Animando();
@@ -515,7 +564,7 @@ void TestAnimacion::sumaEnVuelo() {
             visto.cuadro3Tras = Cuadro(*v, 3, 2, 3);
         }
     });
-    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);  // returns when the addition has ended
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton); // returns when the addition has ended
     disconnect(conexion);
 
     QVERIFY2(!Terminando(), "the addition did not end by itself");

@@ -49,7 +49,7 @@ int Hijo(const QString& como) {
     return estado;
 }
 
-}  // namespace
+} // namespace
 
 class TestCierre : public QObject {
     Q_OBJECT

@@ -9,7 +9,9 @@
 namespace {
 
 // Nine digits: enough to tell any two Singles apart.
-QString N(double v) { return QString::number(v, 'g', 9); }
+QString N(double v) {
+    return QString::number(v, 'g', 9);
+}
 
 // One line per operation: "B x y w h colour style" filled box, "C x y w h style" outline,
 // "L x y dx dy style" segment, "P n x y" print at the print position, "R" refresh.
@@ -79,7 +81,7 @@ class FormularioGrabador : public Formulario {
     Single currentX_ = 0, currentY_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 class TestDibujo : public QObject {
     Q_OBJECT
@@ -119,7 +121,7 @@ void TestDibujo::init() {
 void TestDibujo::cleanup() {
     if (frmLienzo != &grabador_) return;
     frmLienzo = nullptr;
-    QCOMPARE(grabador_.cambiosDeRelleno, 0);  // the fill style belongs to the flight of a cell
+    QCOMPARE(grabador_.cambiosDeRelleno, 0); // the fill style belongs to the flight of a cell
 }
 
 void TestDibujo::operando_data() {
@@ -154,7 +156,7 @@ void TestDibujo::operando() {
     QFETCH(int, den);
     Num(i) = Integer(num);
     Den(i) = Integer(den);
-    grabador_.setDrawStyle(kDrawStylePunteado);  // as the grid leaves it: every box is solid anyway
+    grabador_.setDrawStyle(kDrawStylePunteado); // as the grid leaves it: every box is solid anyway
     DibujarOperando(Integer(i));
     QTEST(grabador_.ops, "ops");
 }
@@ -163,7 +165,7 @@ void TestDibujo::cuadricula_data() {
     QTest::addColumn<float>("ancho");
     QTest::addColumn<float>("alto");
     QTest::newRow("celdas de 900 x 600") << 900.0f << 600.0f;
-    QTest::newRow("fuera de una suma") << 0.0f << 0.0f;  // every line on a left or top edge
+    QTest::newRow("fuera de una suma") << 0.0f << 0.0f; // every line on a left or top edge
 }
 
 void TestDibujo::cuadricula() {
@@ -183,18 +185,18 @@ void TestDibujo::cuadricula() {
         for (int k = 0; k < 4; ++k)
             esperados << Segmento(x[k], y[k] + j * alto, 1800, 0);
     QCOMPARE(grabador_.ops, esperados);
-    QCOMPARE(grabador_.DrawStyle(), kDrawStylePunteado);  // left dotted
+    QCOMPARE(grabador_.DrawStyle(), kDrawStylePunteado); // left dotted
 }
 
 void TestDibujo::cajaTrasCuadricula() {
     Num(1) = 1;
     Den(1) = 3;
-    Den(2) = 1;  // one strip: no horizontal line
+    Den(2) = 1; // one strip: no horizontal line
     AnchoCelda = 600;
     DibujarCuadricula();
     DibujarOperando(1);
     QCOMPARE(grabador_.Firma(), QStringLiteral("LLLLLLLLBCBCBC"));
-    QCOMPARE(grabador_.ops.mid(8, 2), Caja(1080, 60, 600, 1800, kVerde));  // solid again
+    QCOMPARE(grabador_.ops.mid(8, 2), Caja(1080, 60, 600, 1800, kVerde)); // solid again
     QCOMPARE(grabador_.DrawStyle(), kDrawStyleSolido);
 
     grabador_.ops.clear();
@@ -288,7 +290,7 @@ void TestDibujo::ventanaReal() {
     };
     QCOMPARE(en(1, 0.25, 0.5), kVerde);
     QCOMPARE(en(1, 0.75, 0.5), kBlanco);
-    QCOMPARE(en(1, 0.5, 0.5), kNegro);  // a solid border between the strips
+    QCOMPARE(en(1, 0.5, 0.5), kNegro); // a solid border between the strips
     QCOMPARE(en(2, 0.5, 5.0 / 6), kRojo);
     QCOMPARE(en(2, 0.05, 0.95), kRojo);
     QCOMPARE(en(2, 0.5, 0.5), kBlanco);
@@ -299,7 +301,7 @@ void TestDibujo::ventanaReal() {
     }
     QCOMPARE(en(1, 1.1, 0.5), LongDesdeColor(ventana->lienzo()->palette().color(QPalette::Window)));
 
-    Den(1) = 0;  // square 1 without a denominator stays plain white
+    Den(1) = 0; // square 1 without a denominator stays plain white
     RedibujarTodo();
     QCOMPARE(en(1, 0.25, 0.5), kBlanco);
     QCOMPARE(en(1, 0.5, 0.5), kBlanco);
@@ -331,7 +333,7 @@ void TestDibujo::cuadriculaYNumeroEnVentana() {
     NumerarCelda(1, 1);
     const QPoint a(TwipsAPixeles(ColumnaX(1), lienzo.PuntosPorPulgadaX()),
                    TwipsAPixeles(FilaY(1), lienzo.PuntosPorPulgadaY()));
-    const QFontMetrics medidas(lienzo.font(), &lienzo.Imagen());  // in the picture's pixels
+    const QFontMetrics medidas(lienzo.font(), &lienzo.Imagen()); // in the picture's pixels
     auto oscuros = [&](int x0) {
         int n = 0;
         for (int y = a.y() + 1; y < a.y() + medidas.height(); ++y)

@@ -82,7 +82,10 @@ void ComprobarTiras(const FrmPrincipal& v, int i, int num, int den) {
         const Long esperado = j <= num ? color : kBlanco;
         const Long visto = ColorEn(v, x, y);
         QVERIFY2(visto == esperado, qPrintable(QStringLiteral("square %1, strip %2 of %3: %4")
-                                                   .arg(i).arg(j).arg(den).arg(visto, 6, 16)));
+                                                   .arg(i)
+                                                   .arg(j)
+                                                   .arg(den)
+                                                   .arg(visto, 6, 16)));
     }
 }
 
@@ -93,7 +96,7 @@ bool CuadroBlanco(const FrmPrincipal& v, int k) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void TestEntrada::initTestCase() {
     configuracionOriginal_ = QLocale();
@@ -101,7 +104,9 @@ void TestEntrada::initTestCase() {
     QLocale::setDefault(kPunto);
 }
 
-void TestEntrada::cleanupTestCase() { QLocale::setDefault(configuracionOriginal_); }
+void TestEntrada::cleanupTestCase() {
+    QLocale::setDefault(configuracionOriginal_);
+}
 
 void TestEntrada::lectura_data() {
     QTest::addColumn<QLocale>("configuracion");
@@ -112,7 +117,7 @@ void TestEntrada::lectura_data() {
 
     struct Caso {
         const char* nombre;
-        const char* texto;  // '.' stands for the locale's decimal separator, '#' for the other one
+        const char* texto; // '.' stands for the locale's decimal separator, '#' for the other one
         bool numerico;
         int entero;
         bool positivo;
@@ -182,7 +187,7 @@ void TestEntrada::tecleoDeUnaSuma() {
     Escribir(v->txtNum(1), QStringLiteral("1"));
     Escribir(v->txtDen(1), QStringLiteral("2"));
     Escribir(v->txtNum(2), QStringLiteral("1"));
-    QVERIFY(CuadroBlanco(*v, 2));  // no denominator yet, nothing drawn
+    QVERIFY(CuadroBlanco(*v, 2)); // no denominator yet, nothing drawn
     Escribir(v->txtDen(2), QStringLiteral("3"));
 
     QCOMPARE(int(Num(1)), 1);
@@ -203,7 +208,7 @@ void TestEntrada::tecleoDeUnaSuma() {
 void TestEntrada::cadaTeclaEsUnCambio() {
     auto v = NuevaVentana();
     Escribir(v->txtDen(1), QStringLiteral("16"));
-    QCOMPARE(int(Den(1)), 16);  // "1" then "16"
+    QCOMPARE(int(Den(1)), 16); // "1" then "16"
     QCOMPARE(int(Columnas), 16);
     Escribir(v->txtNum(1), QStringLiteral("1"));
     QCOMPARE(int(Num(1)), 1);
@@ -255,8 +260,8 @@ void TestEntrada::tecleoSegunConfiguracion() {
 }
 
 void TestEntrada::denominador_data() {
-    QTest::addColumn<QString>("antes");  // typed into the empty denominator box of operand 1
-    QTest::addColumn<bool>("alPrincipio");  // the keys go before that text, or else over it
+    QTest::addColumn<QString>("antes");    // typed into the empty denominator box of operand 1
+    QTest::addColumn<bool>("alPrincipio"); // the keys go before that text, or else over it
     QTest::addColumn<QString>("teclas");
     QTest::addColumn<int>("den");
     QTest::addColumn<int>("columnas");
@@ -297,7 +302,7 @@ void TestEntrada::simplificar_data() {
     QTest::addColumn<int>("i");
     QTest::addColumn<QString>("num");
     QTest::addColumn<QString>("den");
-    QTest::addColumn<QString>("antesDelDen");  // typed before the denominator once it is stored
+    QTest::addColumn<QString>("antesDelDen"); // typed before the denominator once it is stored
     QTest::addColumn<QString>("textoNum");
     QTest::addColumn<QString>("textoDen");
     QTest::addColumn<int>("valorNum");
@@ -392,16 +397,17 @@ void TestEntrada::nuevaOperacion() {
 
 void TestEntrada::textoDisparatado_data() {
     QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("teclear");  // typed key by key; otherwise pasted with Shift+Insert
+    QTest::addColumn<bool>("teclear"); // typed key by key; otherwise pasted with Shift+Insert
     QTest::newRow("1500 nines typed") << QString(1500, QLatin1Char('9')) << true;
     QTest::newRow("1 and 4000 zeros")
         << QStringLiteral("1") + QString(4000, QLatin1Char('0')) << false;
     QTest::newRow("4000 zeros and 7")
         << QString(4000, QLatin1Char('0')) + QStringLiteral("7") << false;
-    QTest::newRow("-99...9.5")
-        << QStringLiteral("-%1.5").arg(QString(3000, QLatin1Char('9'))) << false;
-    QTest::newRow("0.00...1")
-        << QStringLiteral("0.") + QString(5000, QLatin1Char('0')) + QStringLiteral("1") << false;
+    QTest::newRow("-99...9.5") << QStringLiteral("-%1.5").arg(QString(3000, QLatin1Char('9')))
+                               << false;
+    QTest::newRow("0.00...1") << QStringLiteral("0.") + QString(5000, QLatin1Char('0')) +
+                                     QStringLiteral("1")
+                              << false;
     QTest::newRow("1e99999") << QStringLiteral("1e99999") << false;
     QTest::newRow("non-ASCII digits") << QStringLiteral("٣٤ ３ ½ ⅓") << false;
     QTest::newRow("letters and accents typed") << QStringLiteral("ñandú ÁÉÍÓÚ ç ß") << true;
@@ -419,7 +425,8 @@ void TestEntrada::textoDisparatado() {
     Velocidad = 4;
     QApplication::clipboard()->setText(texto);
     QLineEdit* const cajas[] = {v->txtNum(1), v->txtDen(1), v->txtNum(2), v->txtDen(2)};
-    for (QLineEdit* caja : cajas) Escribir(caja, QStringLiteral("1"));
+    for (QLineEdit* caja : cajas)
+        Escribir(caja, QStringLiteral("1"));
 
     for (QLineEdit* caja : cajas) {
         if (teclear) {
@@ -444,7 +451,8 @@ void TestEntrada::textoDisparatado() {
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
     QVERIFY(!v->Animando());
 
-    for (QLineEdit* caja : cajas) Reemplazar(caja, QStringLiteral("2"));
+    for (QLineEdit* caja : cajas)
+        Reemplazar(caja, QStringLiteral("2"));
     QCOMPARE(int(Num(1)), 2);
     QCOMPARE(int(Den(1)), 2);
     QCOMPARE(int(Num(2)), 2);

@@ -39,7 +39,7 @@ void TestGeometria::colocacionDeCuadrados() {
     QCOMPARE(PosY(2), 60.0f);
     QCOMPARE(PosY(3), 2180.0f);
     QCOMPARE(PosY(4), 2180.0f);
-    Lado = -372;  // a window too small: the formulas as they stand
+    Lado = -372; // a window too small: the formulas as they stand
     ColocarCuadrados();
     QCOMPARE(PosX(2), 2368.0f);
     QCOMPARE(PosY(3), 8.0f);
@@ -60,9 +60,11 @@ void TestGeometria::celdasDelEjemplo() {
     QCOMPARE(AnchoCelda, 900.0f);
     QCOMPARE(AltoCelda, 600.0f);
     const int xs[] = {2350, 3250, 4250, 5150};
-    for (int c = 1; c <= 4; ++c) QCOMPARE(int(ColumnaX(Integer(c))), xs[c - 1]);
+    for (int c = 1; c <= 4; ++c)
+        QCOMPARE(int(ColumnaX(Integer(c))), xs[c - 1]);
     const int ys[] = {3380, 2780, 2180};
-    for (int f = 1; f <= 3; ++f) QCOMPARE(int(FilaY(Integer(f))), ys[f - 1]);
+    for (int f = 1; f <= 3; ++f)
+        QCOMPARE(int(FilaY(Integer(f))), ys[f - 1]);
     QCOMPARE(int(*OrdinalCelda(1, 1)), 1);
     QCOMPARE(int(*OrdinalCelda(2, 3)), 6);
     QCOMPARE(int(*OrdinalCelda(3, 1)), 7);
@@ -81,9 +83,9 @@ void TestGeometria::empatesAlPar() {
     AnchoCelda = Lado / 2;
     QCOMPARE(AnchoCelda, 500.5f);
     QCOMPARE(PosX(4), 3451.0f);
-    QCOMPARE(int(ColumnaX(2)), 2850);  // 2850.5
-    QCOMPARE(int(ColumnaX(4)), 3952);  // 3951.5
-    QCOMPARE(int(ColumnaX(3)), 3451);  // column Columnas + 1 starts square 4
+    QCOMPARE(int(ColumnaX(2)), 2850); // 2850.5
+    QCOMPARE(int(ColumnaX(4)), 3952); // 3951.5
+    QCOMPARE(int(ColumnaX(3)), 3451); // column Columnas + 1 starts square 4
 }
 
 void TestGeometria::sinDenominadores() {
@@ -132,8 +134,10 @@ void TestGeometria::disposicion_data() {
     QTest::newRow("9000x7300") << 9000.f << 7300.f << 3000 << 3000 << 3000.f << 1240 << 4320;
     QTest::newRow("7000x9000") << 7000.f << 9000.f << 2000 << 3850 << 2000.f << 740 << 3320;
     QTest::newRow("2400x555 too small") << 2400.f << 555.f << -300 << -372 << -372.f << -446 << 948;
-    QTest::newRow("height 7301 tie down") << 9000.f << 7301.f << 3000 << 3000 << 3000.f << 1240 << 4320;
-    QTest::newRow("height 7303 tie up") << 9000.f << 7303.f << 3000 << 3002 << 3000.f << 1240 << 4320;
+    QTest::newRow("height 7301 tie down")
+        << 9000.f << 7301.f << 3000 << 3000 << 3000.f << 1240 << 4320;
+    QTest::newRow("height 7303 tie up")
+        << 9000.f << 7303.f << 3000 << 3002 << 3000.f << 1240 << 4320;
     // Lado 2959 and 2957: T from 1219.5 and 1218.5.
     QTest::newRow("Lado 2959") << 8918.f << 9000.f << 2959 << 3850 << 2959.f << 1220 << 4279;
     QTest::newRow("Lado 2957") << 8914.f << 9000.f << 2957 << 3850 << 2957.f << 1218 << 4277;
@@ -153,13 +157,13 @@ void TestGeometria::disposicion() {
 
 // Past the 16-bit layout the side stops at 30127, where R + 1320 is exactly 32767.
 void TestGeometria::ventanaDemasiadoGrande() {
-    Disposicion d = CalcularDisposicion(63254, 61554);  // A = B = 30127
+    Disposicion d = CalcularDisposicion(63254, 61554); // A = B = 30127
     QCOMPARE(d.Lado, 30127.0f);
     QCOMPARE(d.R + 1320, 32767);
-    d = CalcularDisposicion(70000, 70000);  // halves beyond 16 bits
+    d = CalcularDisposicion(70000, 70000); // halves beyond 16 bits
     QCOMPARE(int(d.A), 32767);
     QCOMPARE(d.Lado, 30127.0f);
-    QCOMPARE(int(d.T), 14804);  // 15063.5 - 260 = 14803.5 -> 14804
+    QCOMPARE(int(d.T), 14804); // 15063.5 - 260 = 14803.5 -> 14804
     d = CalcularDisposicion(1e9f, 1e9f);
     QCOMPARE(d.Lado, 30127.0f);
     d = CalcularDisposicion(0, 0);

@@ -21,7 +21,8 @@ class TestLecturaPropiedades : public QObject {
     void textosCercaDeLosLimites();
 
   private:
-    // Reads every text in both locales and compares with the reference; false at the first mismatch.
+    // Reads every text in both locales and compares with the reference; false at the first
+    // mismatch.
     bool Comparar(const QString& texto, const QString& origen);
 
     quint64 semilla_ = 0;
@@ -42,8 +43,10 @@ struct Referencia {
 Referencia LeerReferencia(const QString& texto, QChar separador) {
     auto esBlanco = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; };
     qsizetype a = 0, b = texto.size();
-    while (a < b && esBlanco(texto[a])) ++a;
-    while (b > a && esBlanco(texto[b - 1])) --b;
+    while (a < b && esBlanco(texto[a]))
+        ++a;
+    while (b > a && esBlanco(texto[b - 1]))
+        --b;
     auto forma = [](QChar sep) {
         return QRegularExpression(QRegularExpression::anchoredPattern(
             QStringLiteral("([+-]?)([0-9]*)(?:%1([0-9]*))?").arg(QRegularExpression::escape(sep))));
@@ -56,9 +59,11 @@ Referencia LeerReferencia(const QString& texto, QChar separador) {
     QString entera = m.captured(2), decimales = m.captured(3);
     if (entera.isEmpty() && decimales.isEmpty()) return r;
 
-    while (entera.startsWith(u'0')) entera.remove(0, 1);
-    while (decimales.endsWith(u'0')) decimales.chop(1);
-    if (entera.size() > 5) return r;  // 100000 or more
+    while (entera.startsWith(u'0'))
+        entera.remove(0, 1);
+    while (decimales.endsWith(u'0'))
+        decimales.chop(1);
+    if (entera.size() > 5) return r; // 100000 or more
     int n = entera.isEmpty() ? 0 : entera.toInt();
     // Against one half: the decimals as a string compare like the numbers they stand for.
     const int contraMedio = decimales.compare(QStringLiteral("5"));
@@ -91,9 +96,10 @@ std::optional<int> ValorPorDoble(const QString& texto, QChar separador) {
 }
 
 QString Abreviado(const QString& texto) {
-    QString t = texto.size() > 80 ? texto.left(40) + QStringLiteral("…(%1 chars)…").arg(texto.size()) +
-                                        texto.right(30)
-                                  : texto;
+    QString t =
+        texto.size() > 80
+            ? texto.left(40) + QStringLiteral("…(%1 chars)…").arg(texto.size()) + texto.right(30)
+            : texto;
     return QStringLiteral("\"%1\"").arg(t);
 }
 
@@ -112,7 +118,7 @@ quint64 SemillaDelEntorno() {
     return ok ? s : 20240611;
 }
 
-}  // namespace
+} // namespace
 
 void TestLecturaPropiedades::initTestCase() {
     semilla_ = SemillaDelEntorno();
@@ -133,11 +139,14 @@ bool TestLecturaPropiedades::Comparar(const QString& texto, const QString& orige
         else if (ref.acepta && int(leido.entero) != ref.valor)
             fallo = QStringLiteral("value %1, expected %2").arg(leido.entero).arg(ref.valor);
         else if (ref.acepta && leido.positivo != ref.positivo)
-            fallo = QStringLiteral("positive %1, expected %2").arg(leido.positivo).arg(ref.positivo);
+            fallo =
+                QStringLiteral("positive %1, expected %2").arg(leido.positivo).arg(ref.positivo);
         else if (ref.acepta) {
             const std::optional<int> doble = ValorPorDoble(texto, sep);
             if (doble && *doble != ref.valor)
-                fallo = QStringLiteral("reference %1 but the double rounds to %2").arg(ref.valor).arg(*doble);
+                fallo = QStringLiteral("reference %1 but the double rounds to %2")
+                            .arg(ref.valor)
+                            .arg(*doble);
         }
         if (ref.acepta) ++aceptados_;
         if (!fallo.isEmpty()) {
@@ -206,22 +215,25 @@ void TestLecturaPropiedades::textosAleatorios() {
 // Halves at and beside both ends of the range, long runs of zeros before the digit that decides,
 // each with either separator, with and without blanks and a plus sign.
 void TestLecturaPropiedades::textosCercaDeLosLimites() {
-    const QStringList bases = {QStringLiteral("32767"),  QStringLiteral("32767.5"),
-                               QStringLiteral("32766.5"), QStringLiteral("32768"),
-                               QStringLiteral("-32768"), QStringLiteral("-32768.5"),
-                               QStringLiteral("-32767.5"), QStringLiteral("-32769"),
-                               QStringLiteral("0.5"),    QStringLiteral("1.5"),
-                               QStringLiteral("-0.5"),   QStringLiteral("99999"),
-                               QStringLiteral("100000")};
-    const QStringList colas = {QString(), QStringLiteral("0"), QStringLiteral("0000000001"),
-                               QStringLiteral("4999999999"), QString(2000, u'0') + u'1',
+    const QStringList bases = {
+        QStringLiteral("32767"),    QStringLiteral("32767.5"), QStringLiteral("32766.5"),
+        QStringLiteral("32768"),    QStringLiteral("-32768"),  QStringLiteral("-32768.5"),
+        QStringLiteral("-32767.5"), QStringLiteral("-32769"),  QStringLiteral("0.5"),
+        QStringLiteral("1.5"),      QStringLiteral("-0.5"),    QStringLiteral("99999"),
+        QStringLiteral("100000")};
+    const QStringList colas = {QString(),
+                               QStringLiteral("0"),
+                               QStringLiteral("0000000001"),
+                               QStringLiteral("4999999999"),
+                               QString(2000, u'0') + u'1',
                                QString(2000, u'0')};
     Azar azar(semilla_ ^ 0x5A5A5A5A);
     int textos = 0;
     for (const QString& base : bases) {
         for (const QString& cola : colas) {
             QString t = base;
-            if (!cola.isEmpty()) t += (base.contains(u'.') ? QString() : QStringLiteral(".")) + cola;
+            if (!cola.isEmpty())
+                t += (base.contains(u'.') ? QString() : QStringLiteral(".")) + cola;
             for (const QString& ceros : {QString(), QStringLiteral("000"), QString(3000, u'0')}) {
                 QString conCeros = t;
                 conCeros.insert(conCeros.startsWith(u'-') ? 1 : 0, ceros);
@@ -239,14 +251,16 @@ void TestLecturaPropiedades::textosCercaDeLosLimites() {
     }
     // Whole parts a step either side of the ends, with random decimals.
     for (int k = 0; k < 20000; ++k, ++textos) {
-        const int entero = Suerte(azar, 50) ? Entre(azar, 32760, 32770) : Entre(azar, -32771, -32760);
+        const int entero =
+            Suerte(azar, 50) ? Entre(azar, 32760, 32770) : Entre(azar, -32771, -32760);
         QString t = QString::number(entero);
         t += Elegir(azar, std::array{u'.', u','});
         t += Suerte(azar, 50) ? QStringLiteral("5") + Digitos(azar, Entre(azar, 0, 4))
                               : Digitos(azar, Entre(azar, 0, 30));
         if (!Comparar(t, QStringLiteral("near-limit text %1").arg(k))) return;
     }
-    qInfo("%d texts near the limits; %lld readings in all, %lld accepted", textos, probados_, aceptados_);
+    qInfo("%d texts near the limits; %lld readings in all, %lld accepted", textos, probados_,
+          aceptados_);
 }
 
 QTEST_GUILESS_MAIN(TestLecturaPropiedades)

@@ -22,14 +22,14 @@ class TestLienzoTandas : public QObject {
 namespace {
 
 Qt::PenStyle Trazo(int estilo) {
-    const Qt::PenStyle trazos[] = {Qt::SolidLine,  Qt::DashLine,      Qt::DotLine,
+    const Qt::PenStyle trazos[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                    Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
     return estilo >= 0 && estilo <= 5 ? trazos[estilo] : Qt::SolidLine;
 }
 
 Qt::BrushStyle Trama(int estilo) {
-    const Qt::BrushStyle tramas[] = {Qt::SolidPattern, Qt::NoBrush,     Qt::HorPattern,
-                                     Qt::VerPattern,   Qt::BDiagPattern, Qt::FDiagPattern,
+    const Qt::BrushStyle tramas[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                     Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
                                      Qt::CrossPattern, Qt::DiagCrossPattern};
     return estilo >= 0 && estilo <= 7 ? tramas[estilo] : Qt::NoBrush;
 }
@@ -49,8 +49,8 @@ class Modelo {
 
     void Caja(Single x, Single y, Single w, Single h, Long color, bool contorno, int drawStyle,
               int fillStyle, Long fillColor) {
-        const QRect r = QRect(Pixel(x, y), Pixel(Single(double(x) + w), Single(double(y) + h)))
-                            .normalized();
+        const QRect r =
+            QRect(Pixel(x, y), Pixel(Single(double(x) + w), Single(double(y) + h))).normalized();
         QPainter p(&imagen_);
         p.fillRect(r, ColorDesdeLong(color));
         if (!contorno) return;
@@ -101,14 +101,15 @@ QString PrimeraDiferencia(const QImage& a, const QImage& b) {
     return {};
 }
 
-}  // namespace
+} // namespace
 
 void TestLienzoTandas::numerosComoTexto() {
     // Digits that kern in pairs ("11"), the sign, the widest and narrowest numbers, at whole and
     // fractional twips, over a coloured box; and a sample of the whole range.
-    QList<int> numeros = {-32768, -32767, -1111, -10, -9, -1, 0, 1, 7, 10, 11, 17, 71, 111, 1010,
-                          1111, 4747, 11111, 20000, 32767};
-    for (int n = -32768; n <= 32767; n += 997) numeros.append(n);
+    QList<int> numeros = {-32768, -32767, -1111, -10, -9,   -1,   0,    1,     7,     10,
+                          11,     17,     71,    111, 1010, 1111, 4747, 11111, 20000, 32767};
+    for (int n = -32768; n <= 32767; n += 997)
+        numeros.append(n);
     auto lienzo = LienzoEnBlanco();
     for (int tanda = 0; tanda < numeros.size(); tanda += 20) {
         lienzo->Cls();
@@ -179,7 +180,7 @@ void TestLienzoTandas::operacionesAlAzar() {
                 const Single dy = forma == 1 ? 0 : (forma == 3 ? Single(entre(-900, 900)) : largo);
                 lienzo->Linea(x, y, dx, dy);
                 modelo.Linea(x, y, dx, dy, estilo);
-                if (entre(0, 3) == 0) {  // the same segment again
+                if (entre(0, 3) == 0) { // the same segment again
                     lienzo->Linea(x, y, dx, dy);
                     modelo.Linea(x, y, dx, dy, estilo);
                 }
@@ -192,7 +193,7 @@ void TestLienzoTandas::operacionesAlAzar() {
             lienzo->Print(n);
             modelo.Print(x, y, n);
         }
-        if (entre(0, 9) == 0)  // read in the middle of a run
+        if (entre(0, 9) == 0) // read in the middle of a run
             QVERIFY2(lienzo->Imagen() == modelo.Imagen(),
                      qPrintable(PrimeraDiferencia(lienzo->Imagen(), modelo.Imagen())));
     }

@@ -10,8 +10,8 @@
 
 #include <sys/prctl.h>
 
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -34,7 +34,8 @@ class TestSistemaX11 : public QObject {
     };
     // Runs a command on the test's display and waits for it, at most the given time.
     Salida Ejecutar(const QString& programa, const QStringList& argumentos, int msMaximo = 10000);
-    void Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa, const QStringList& argumentos);
+    void Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa,
+                  const QStringList& argumentos);
     static void Parar(std::unique_ptr<QProcess>& proceso);
     // Starts the program and waits for its window to show the four squares; its X id.
     QString ArrancarPrograma();
@@ -43,13 +44,13 @@ class TestSistemaX11 : public QObject {
     bool TeclearFracciones(const QString& ventana);
 
     QProcessEnvironment entorno_;
-    QTemporaryDir runtime_;  // the programs' XDG_RUNTIME_DIR, private as Qt wants it
+    QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
     std::unique_ptr<QProcess> xvfb_, openbox_, programa_;
     int pantalla_ = 0;
 
     // Where the picture lies in the window, found from the first screenshot.
-    int arribaLienzo_ = 0;  // height of the menu bar, pixels
-    double lado_ = 0;       // side of the squares, twips
+    int arribaLienzo_ = 0; // height of the menu bar, pixels
+    double lado_ = 0;      // side of the squares, twips
 };
 
 namespace {
@@ -58,24 +59,30 @@ namespace {
 constexpr QRgb kVerde = 0x00FF00;
 constexpr QRgb kRojo = 0xFF0000;
 constexpr QRgb kBlanco = 0xFFFFFF;
-constexpr double kTwipsPorPixel = 15;  // the server is started at 96 dpi
+constexpr double kTwipsPorPixel = 15; // the server is started at 96 dpi
 
-int Px(double twips) { return int(std::lround(twips / kTwipsPorPixel)); }
+int Px(double twips) {
+    return int(std::lround(twips / kTwipsPorPixel));
+}
 
-QRgb Color(const QImage& imagen, int x, int y) { return imagen.pixel(x, y) & 0xFFFFFF; }
+QRgb Color(const QImage& imagen, int x, int y) {
+    return imagen.pixel(x, y) & 0xFFFFFF;
+}
 
 // A pixel inside a solid area of the colour: itself and its four neighbours. A cross-hatched cell
 // has the colour only on its diagonals and never passes.
 bool Solido(const QImage& imagen, int x, int y, QRgb color) {
     if (x < 1 || y < 1 || x + 1 >= imagen.width() || y + 1 >= imagen.height()) return false;
-    return Color(imagen, x, y) == color && Color(imagen, x - 1, y) == color && Color(imagen, x + 1, y) == color &&
-           Color(imagen, x, y - 1) == color && Color(imagen, x, y + 1) == color;
+    return Color(imagen, x, y) == color && Color(imagen, x - 1, y) == color &&
+           Color(imagen, x + 1, y) == color && Color(imagen, x, y - 1) == color &&
+           Color(imagen, x, y + 1) == color;
 }
 
 long long ContarSolidos(const QImage& imagen, QRgb color, int desdeY, int hastaY) {
     long long n = 0;
     for (int y = std::max(desdeY, 0); y < std::min(hastaY, imagen.height()); ++y)
-        for (int x = 0; x < imagen.width(); ++x) n += Solido(imagen, x, y, color);
+        for (int x = 0; x < imagen.width(); ++x)
+            n += Solido(imagen, x, y, color);
     return n;
 }
 
@@ -84,7 +91,8 @@ std::optional<QRgb> ColorUniforme(const QImage& imagen, int x, int y) {
     const QRgb c = Color(imagen, x, y);
     for (int dy = -3; dy <= 3; ++dy)
         for (int dx = -3; dx <= 3; ++dx)
-            if (!imagen.valid(x + dx, y + dy) || Color(imagen, x + dx, y + dy) != c) return std::nullopt;
+            if (!imagen.valid(x + dx, y + dy) || Color(imagen, x + dx, y + dy) != c)
+                return std::nullopt;
     return c;
 }
 
@@ -101,12 +109,14 @@ bool Rayado(const QImage& imagen, int x, int y, QRgb color) {
     return conColor && conBlanco;
 }
 
-QString Nombre(QRgb c) { return QStringLiteral("#%1").arg(c, 6, 16, QLatin1Char('0')); }
+QString Nombre(QRgb c) {
+    return QStringLiteral("#%1").arg(c, 6, 16, QLatin1Char('0'));
+}
 
-}  // namespace
+} // namespace
 
-TestSistemaX11::Salida TestSistemaX11::Ejecutar(const QString& programa, const QStringList& argumentos,
-                                                int msMaximo) {
+TestSistemaX11::Salida TestSistemaX11::Ejecutar(const QString& programa,
+                                                const QStringList& argumentos, int msMaximo) {
     QProcess p;
     p.setProcessEnvironment(entorno_);
     p.start(programa, argumentos);
@@ -149,14 +159,16 @@ void TestSistemaX11::initTestCase() {
         QSKIP("Xvfb is not installed (scripts/setup installs it)");
     for (const char* herramienta : {"openbox", "xdotool", "import", "xprop"})
         QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(herramienta)).isEmpty(),
-                 qPrintable(QStringLiteral("%1 is not installed (scripts/setup installs it)").arg(QLatin1String(herramienta))));
+                 qPrintable(QStringLiteral("%1 is not installed (scripts/setup installs it)")
+                                .arg(QLatin1String(herramienta))));
     QVERIFY2(QFile::exists(QStringLiteral(ZAFRELO_EJECUTABLE)), ZAFRELO_EJECUTABLE);
 
     // A free display: no socket and no lock file; another server may take it between the look and
     // the start, so a server that dies at once means trying the next one.
     for (int n = 90; n < 140 && !pantalla_; ++n) {
         const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) continue;
+        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            continue;
         entorno_ = QProcessEnvironment::systemEnvironment();
         Arrancar(xvfb_, QStringLiteral("Xvfb"),
                  {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
@@ -164,7 +176,8 @@ void TestSistemaX11::initTestCase() {
                   QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         QElapsedTimer reloj;
         reloj.start();
-        while (reloj.elapsed() < 10000 && xvfb_->state() != QProcess::NotRunning && !QFile::exists(socket))
+        while (reloj.elapsed() < 10000 && xvfb_->state() != QProcess::NotRunning &&
+               !QFile::exists(socket))
             xvfb_->waitForFinished(50);
         if (xvfb_->state() != QProcess::NotRunning && QFile::exists(socket))
             pantalla_ = n;
@@ -184,16 +197,20 @@ void TestSistemaX11::initTestCase() {
     // which is correct for strndup but trips the strict string check at the program's start.
     if (entorno_.contains(QStringLiteral("ASAN_OPTIONS")))
         entorno_.insert(QStringLiteral("ASAN_OPTIONS"),
-                        entorno_.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+                        entorno_.value(QStringLiteral("ASAN_OPTIONS")) +
+                            QStringLiteral(":strict_string_checks=0"));
     Arrancar(openbox_, QStringLiteral("openbox"), {});
     // The window manager is up once it announces itself on the root window.
-    QTRY_VERIFY_WITH_TIMEOUT(Ejecutar(QStringLiteral("xprop"), {QStringLiteral("-root"),
-                                                                QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                                 .texto.contains("window id"),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Ejecutar(QStringLiteral("xprop"),
+                 {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .texto.contains("window id"),
+        10000);
 }
 
-void TestSistemaX11::cleanup() { Parar(programa_); }
+void TestSistemaX11::cleanup() {
+    Parar(programa_);
+}
 
 void TestSistemaX11::cleanupTestCase() {
     Parar(programa_);
@@ -202,7 +219,8 @@ void TestSistemaX11::cleanupTestCase() {
 }
 
 std::optional<QImage> TestSistemaX11::Captura(const QString& ventana) {
-    const Salida s = Ejecutar(QStringLiteral("import"), {QStringLiteral("-window"), ventana, QStringLiteral("png:-")});
+    const Salida s = Ejecutar(QStringLiteral("import"),
+                              {QStringLiteral("-window"), ventana, QStringLiteral("png:-")});
     if (!s.ok) return std::nullopt;
     QImage imagen = QImage::fromData(s.texto, "PNG");
     if (imagen.isNull()) return std::nullopt;
@@ -215,10 +233,12 @@ QString TestSistemaX11::ArrancarPrograma() {
     QElapsedTimer reloj;
     reloj.start();
     QString ventana;
-    while (ventana.isEmpty() && reloj.elapsed() < 15000 && programa_->state() == QProcess::Running) {
-        const Salida busqueda = Ejecutar(QStringLiteral("xdotool"),
-                                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                          QStringLiteral("--name"), QStringLiteral("^Zafrelo - prototipo$")});
+    while (ventana.isEmpty() && reloj.elapsed() < 15000 &&
+           programa_->state() == QProcess::Running) {
+        const Salida busqueda =
+            Ejecutar(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), QStringLiteral("^Zafrelo - prototipo$")});
         ventana = QString::fromLatin1(busqueda.texto).split(u'\n', Qt::SkipEmptyParts).value(0);
         if (ventana.isEmpty()) programa_->waitForFinished(100);
     }
@@ -227,7 +247,8 @@ QString TestSistemaX11::ArrancarPrograma() {
             qWarning("the program ended at start with status %d", programa_->exitCode());
         return {};
     }
-    Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana});
+    Ejecutar(QStringLiteral("xdotool"),
+             {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana});
 
     // The picture is up once square 1 shows: its top edge lies 60 twips below the menu bar, its
     // left edge at 1080 twips; its right edge gives the side.
@@ -237,12 +258,14 @@ QString TestSistemaX11::ArrancarPrograma() {
         if (imagen && imagen->width() > 100) {
             const int x = Px(1080) + 8;
             int y = 0;
-            while (y + 6 < imagen->height() && ColorUniforme(*imagen, x, y + 3) != kBlanco) ++y;
+            while (y + 6 < imagen->height() && ColorUniforme(*imagen, x, y + 3) != kBlanco)
+                ++y;
             if (y + 6 < imagen->height()) {
                 arribaLienzo_ = y - Px(60) - 1;
                 int derecha = Px(1080) + 1;
                 const int fila = y + 20;
-                while (derecha < imagen->width() && Color(*imagen, derecha, fila) == kBlanco) ++derecha;
+                while (derecha < imagen->width() && Color(*imagen, derecha, fila) == kBlanco)
+                    ++derecha;
                 lado_ = derecha * kTwipsPorPixel - 1080;
                 if (arribaLienzo_ > 0 && lado_ > 1500) return ventana;
             }
@@ -256,14 +279,16 @@ bool TestSistemaX11::TeclearFracciones(const QString& ventana) {
     // The first numerator box is at 360 twips from the left, at the height the layout gives it.
     const double T = std::nearbyint(lado_ / 2 - 260);
     const int x = Px(360 + 495 / 2), y = arribaLienzo_ + Px(T + 285 / 2);
-    return Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), ventana,
-                                                QString::number(x), QString::number(y), QStringLiteral("click"),
-                                                QStringLiteral("1")})
+    return Ejecutar(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QStringLiteral("--window"), ventana,
+                     QString::number(x), QString::number(y), QStringLiteral("click"),
+                     QStringLiteral("1")})
                .ok &&
            Ejecutar(QStringLiteral("xdotool"),
-                    {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), QStringLiteral("1"),
-                     QStringLiteral("Tab"), QStringLiteral("2"), QStringLiteral("Tab"), QStringLiteral("1"),
-                     QStringLiteral("Tab"), QStringLiteral("3")})
+                    {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"),
+                     QStringLiteral("1"), QStringLiteral("Tab"), QStringLiteral("2"),
+                     QStringLiteral("Tab"), QStringLiteral("1"), QStringLiteral("Tab"),
+                     QStringLiteral("3")})
                .ok;
 }
 
@@ -278,26 +303,31 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     const double ancho = lado_ / 2, alto = lado_ / 3, arribaResultado = lado_ + 380;
     auto muestraResultado = [&](int k) {
         const int c = (k - 1) / 3, f = (k - 1) % 3;
-        return QPoint(Px(2350 + (c + 0.65) * ancho), arribaLienzo_ + Px(arribaResultado + (2 - f + 0.65) * alto));
+        return QPoint(Px(2350 + (c + 0.65) * ancho),
+                      arribaLienzo_ + Px(arribaResultado + (2 - f + 0.65) * alto));
     };
     // Cell (column c, row f from the bottom) of operand square i.
     auto muestraOperando = [&](int i, int c, int f) {
         const double izquierda = i == 1 ? 1080 : lado_ + 2740;
-        return QPoint(Px(izquierda + (c - 0.5) * ancho), arribaLienzo_ + Px(60 + (3 - f + 0.5) * alto));
+        return QPoint(Px(izquierda + (c - 0.5) * ancho),
+                      arribaLienzo_ + Px(60 + (3 - f + 0.5) * alto));
     };
 
     // The typed fractions are drawn: half of square 1 green, a third of square 2 red.
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
                                  const std::optional<QImage> im = Captura(ventana);
                                  if (!im) return false;
-                                 const QPoint v = muestraOperando(1, 1, 2), r = muestraOperando(2, 2, 1);
+                                 const QPoint v = muestraOperando(1, 1, 2),
+                                              r = muestraOperando(2, 2, 1);
                                  return ColorUniforme(*im, v.x(), v.y()) == kVerde &&
                                         ColorUniforme(*im, r.x(), r.y()) == kRojo;
                              }()),
                              10000);
 
-    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
-    // Five flights of about 0.75 s: wait until the last cell has landed and the picture holds still.
+    QVERIFY(
+        Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
+    // Five flights of about 0.75 s: wait until the last cell has landed and the picture holds
+    // still.
     QElapsedTimer reloj;
     reloj.start();
     QImage anterior, imagen;
@@ -320,18 +350,23 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
         const QPoint p = muestraResultado(k);
         const std::optional<QRgb> c = ColorUniforme(imagen, p.x(), p.y());
         QVERIFY2(c == esperado[k - 1],
-                 qPrintable(QStringLiteral("result cell %1 at (%2, %3) is %4, expected %5")
-                                .arg(k).arg(p.x()).arg(p.y())
-                                .arg(c ? Nombre(*c) : QStringLiteral("mixed"), Nombre(esperado[k - 1]))));
+                 qPrintable(
+                     QStringLiteral("result cell %1 at (%2, %3) is %4, expected %5")
+                         .arg(k)
+                         .arg(p.x())
+                         .arg(p.y())
+                         .arg(c ? Nombre(*c) : QStringLiteral("mixed"), Nombre(esperado[k - 1]))));
     }
     // The source cells were hatched as they left: the left column of square 1, the bottom row of 2.
     for (int f = 1; f <= 3; ++f) {
         const QPoint p = muestraOperando(1, 1, f);
-        QVERIFY2(Rayado(imagen, p.x(), p.y(), kVerde), qPrintable(QStringLiteral("square 1, row %1 not hatched").arg(f)));
+        QVERIFY2(Rayado(imagen, p.x(), p.y(), kVerde),
+                 qPrintable(QStringLiteral("square 1, row %1 not hatched").arg(f)));
     }
     for (int c = 1; c <= 2; ++c) {
         const QPoint p = muestraOperando(2, c, 1);
-        QVERIFY2(Rayado(imagen, p.x(), p.y(), kRojo), qPrintable(QStringLiteral("square 2, column %1 not hatched").arg(c)));
+        QVERIFY2(Rayado(imagen, p.x(), p.y(), kRojo),
+                 qPrintable(QStringLiteral("square 2, column %1 not hatched").arg(c)));
     }
     // Solid colour lies only in the result area, three cells' worth of green and two of red.
     const int lineaResultado = arribaLienzo_ + Px(arribaResultado);
@@ -340,12 +375,14 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     const double celda = (ancho / kTwipsPorPixel - 2) * (alto / kTwipsPorPixel - 2);
     const long long verdes = ContarSolidos(imagen, kVerde, lineaResultado, imagen.height());
     const long long rojos = ContarSolidos(imagen, kRojo, lineaResultado, imagen.height());
-    qInfo("solid pixels in the result area: %lld green, %lld red; one cell about %.0f", verdes, rojos, celda);
+    qInfo("solid pixels in the result area: %lld green, %lld red; one cell about %.0f", verdes,
+          rojos, celda);
     QVERIFY2(verdes > 2.5 * celda && verdes < 3.05 * celda, qPrintable(QString::number(verdes)));
     QVERIFY2(rojos > 1.6 * celda && rojos < 2.05 * celda, qPrintable(QString::number(rojos)));
 
     // Ctrl+X is Salir even with the focus in a fraction box.
-    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}).ok);
+    QVERIFY(
+        Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}).ok);
     QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
     QCOMPARE(programa_->exitStatus(), QProcess::NormalExit);
     QCOMPARE(programa_->exitCode(), 0);
@@ -358,11 +395,13 @@ void TestSistemaX11::altF4DuranteElVuelo() {
     const QPoint primera(Px(1080 + lado_ / 4), arribaLienzo_ + Px(60 + lado_ * 5 / 6));
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
                                  const std::optional<QImage> im = Captura(ventana);
-                                 return im && ColorUniforme(*im, primera.x(), primera.y()) == kVerde;
+                                 return im &&
+                                        ColorUniforme(*im, primera.x(), primera.y()) == kVerde;
                              }()),
                              10000);
 
-    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
+    QVERIFY(
+        Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}).ok);
     // The first flight is under way once its source cell, the bottom-left of square 1, is hatched.
     QElapsedTimer vuelo;
     vuelo.start();
@@ -378,7 +417,8 @@ void TestSistemaX11::altF4DuranteElVuelo() {
     // the bound, one that ends at once takes a few milliseconds.
     QElapsedTimer reloj;
     reloj.start();
-    QVERIFY(Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+F4")}).ok);
+    QVERIFY(
+        Ejecutar(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+F4")}).ok);
     const bool terminado = programa_->waitForFinished(3000);
     qInfo("program ended %lld ms after Alt+F4 was sent", reloj.elapsed());
     QVERIFY2(terminado, "Alt+F4 during a flight did not end the program within 3 s");

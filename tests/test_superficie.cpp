@@ -67,7 +67,7 @@ QPoint PrimeraTinta(const Lienzo& lienzo, QRect r, Long sobre) {
     return primera;
 }
 
-}  // namespace
+} // namespace
 
 void TestSuperficie::colorLong_data() {
     QTest::addColumn<int>("color");
@@ -95,13 +95,13 @@ void TestSuperficie::cajaRellenaYContorno() {
     const Long fondo = Fondo(*ventana->lienzo());
     ventana->CajaRellena(1500, 1200, 900, 600, kRojo);
     QCOMPARE(ColorEn(*ventana, 1500, 1200), kRojo);
-    QCOMPARE(ColorEn(*ventana, 2400, 1800), kRojo);  // the far corner belongs to the box
+    QCOMPARE(ColorEn(*ventana, 2400, 1800), kRojo); // the far corner belongs to the box
     QCOMPARE(ColorEn(*ventana, 1500 - p, 1200), fondo);
     QCOMPARE(ColorEn(*ventana, 1500, 1200 - p), fondo);
     QCOMPARE(ColorEn(*ventana, 2400 + p, 1800), fondo);
     QCOMPARE(ColorEn(*ventana, 2400, 1800 + p), fondo);
 
-    QCOMPARE(ventana->FillStyle(), kFillStyleTransparente);  // the window's default
+    QCOMPARE(ventana->FillStyle(), kFillStyleTransparente); // the window's default
     ventana->Caja(1500, 1200, 900, 600);
     for (const QPointF borde : {QPointF(1500, 1200), QPointF(2400, 1800), QPointF(1950, 1200),
                                 QPointF(1500, 1500), QPointF(2400, 1500), QPointF(1950, 1800)})
@@ -116,7 +116,7 @@ void TestSuperficie::trazoPunteado() {
     auto ventana = VentanaEnBlanco();
     const double p = TwipsPorPixel(*ventana->lienzo());
     const Long fondo = Fondo(*ventana->lienzo());
-    auto pixelesConTinta = [&](Single y) {  // along the row y, from x = 1500 to 3000
+    auto pixelesConTinta = [&](Single y) { // along the row y, from x = 1500 to 3000
         int n = 0;
         for (double x = 1500; x <= 3000; x += p)
             n += (ColorEn(*ventana, Single(x), y) != fondo);
@@ -126,7 +126,7 @@ void TestSuperficie::trazoPunteado() {
 
     ventana->setDrawStyle(kDrawStylePunteado);
     ventana->Linea(1500, 600, 1500, 0);
-    ventana->Linea(1500, 900, 1500, 0);  // still dotted: the style stays set
+    ventana->Linea(1500, 900, 1500, 0); // still dotted: the style stays set
     QCOMPARE(ventana->DrawStyle(), kDrawStylePunteado);
     ventana->setDrawStyle(kDrawStyleSolido);
     ventana->Linea(1500, 1200, 1500, 0);
@@ -137,8 +137,8 @@ void TestSuperficie::trazoPunteado() {
         QVERIFY2(n > largo / 5 && n < largo * 3 / 4, qPrintable(QString::number(n)));
     }
     QCOMPARE(pixelesConTinta(1200), largo);
-    QCOMPARE(ColorEn(*ventana, 2250, 1200), kNegro);  // in the foreground colour
-    QCOMPARE(ColorEn(*ventana, 2250, 1200 + p), fondo);  // one pixel wide
+    QCOMPARE(ColorEn(*ventana, 2250, 1200), kNegro);    // in the foreground colour
+    QCOMPARE(ColorEn(*ventana, 2250, 1200 + p), fondo); // one pixel wide
     for (double y = 1500; y <= 2100; y += p)
         QCOMPARE(ColorEn(*ventana, 1500, Single(y)), kNegro);
 }
@@ -163,14 +163,14 @@ void TestSuperficie::rellenoCruzado() {
     QVERIFY(enColor > 0);
     QVERIFY(enBlanco > 0);
     QCOMPARE(otros, 0);
-    QCOMPARE(ColorEn(*ventana, 1500, 1500), kNegro);  // outlined as any box
+    QCOMPARE(ColorEn(*ventana, 1500, 1500), kNegro); // outlined as any box
     QCOMPARE(ColorEn(*ventana, 3000, 3000), kNegro);
 }
 
 void TestSuperficie::imprimirNumero() {
     auto ventana = VentanaEnBlanco();
     const Lienzo& lienzo = *ventana->lienzo();
-    const QFontMetrics medidas(lienzo.font(), &lienzo.Imagen());  // in the picture's pixels
+    const QFontMetrics medidas(lienzo.font(), &lienzo.Imagen()); // in the picture's pixels
     const int blanco = medidas.horizontalAdvance(QLatin1Char(' '));
     const QSize texto(medidas.horizontalAdvance(QStringLiteral("-7 ")), medidas.height());
     auto alrededor = [&](QPoint a) { return QRect(a - QPoint(10, 10), texto + QSize(20, 20)); };
@@ -189,7 +189,7 @@ void TestSuperficie::imprimirNumero() {
                             .arg(a.x())
                             .arg(blanco)));
     QVERIFY(siete.y() >= a.y() && siete.y() < a.y() + texto.height());
-    int masOscuro = 255;  // in the foreground colour, up to smoothing
+    int masOscuro = 255; // in the foreground colour, up to smoothing
     for (int y = a.y(); y < a.y() + texto.height(); ++y)
         for (int x = a.x(); x < a.x() + texto.width(); ++x)
             masOscuro = std::min(masOscuro, qGray(lienzo.Imagen().pixel(x, y)));
@@ -206,7 +206,7 @@ void TestSuperficie::imprimirNumero() {
 }
 
 void TestSuperficie::clsBorraTodo() {
-    auto ventana = NuevaVentana();  // its first resize drew the four squares
+    auto ventana = NuevaVentana(); // its first resize drew the four squares
     Lienzo& lienzo = *ventana->lienzo();
     QCOMPARE(ColorEn(*ventana, PosX(1) + Lado / 2, PosY(1) + Lado / 2), kBlanco);
     ventana->setCurrentX(300);
@@ -231,12 +231,12 @@ void TestSuperficie::persisteAlRedimensionarYRefrescar() {
     lienzo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&lienzo));
     const double p = TwipsPorPixel(lienzo);
-    const Single x = Single(250 * p), y = Single(150 * p);  // near the far corner
+    const Single x = Single(250 * p), y = Single(150 * p); // near the far corner
     lienzo.CajaRellena(x, y, 450, 300, kVerde);
     lienzo.Refresh();
     const QPoint a = Pixel(lienzo, x, y);
     QCOMPARE(lienzo.ColorEn(x, y), kVerde);
-    QCOMPARE(LongDesdeColor(lienzo.grab().toImage().pixelColor(a)), kVerde);  // shown, not erased
+    QCOMPARE(LongDesdeColor(lienzo.grab().toImage().pixelColor(a)), kVerde); // shown, not erased
 
     lienzo.resize(100, 80);
     QCoreApplication::processEvents();
@@ -244,7 +244,7 @@ void TestSuperficie::persisteAlRedimensionarYRefrescar() {
     QCoreApplication::processEvents();
     QCOMPARE(lienzo.ColorEn(x, y), kVerde);
     QCOMPARE(LongDesdeColor(lienzo.grab().toImage().pixelColor(a)), kVerde);
-    QCOMPARE(lienzo.ColorEn(Single(315 * p), Single(215 * p)), Fondo(lienzo));  // newly shown
+    QCOMPARE(lienzo.ColorEn(Single(315 * p), Single(215 * p)), Fondo(lienzo)); // newly shown
 }
 
 void TestSuperficie::ubicarTwips_data() {
@@ -283,7 +283,7 @@ void TestSuperficie::controlLinea() {
     const QRect g = linea.geometry();
     QCOMPARE(g.topLeft(), QPoint(TwipsAPixeles(240, dpi), TwipsAPixeles(1680, dpi)));
     QCOMPARE(g.right(), TwipsAPixeles(960, dpi) + 1);
-    QCOMPARE(g.height(), 2);  // two pixels thick
+    QCOMPARE(g.height(), 2); // two pixels thick
     const QImage imagen = linea.grab().toImage();
     const QRgb tinta = linea.palette().color(QPalette::WindowText).rgb();
     QCOMPARE(imagen.pixel(g.width() / 2, 0), tinta);
@@ -298,7 +298,7 @@ void TestSuperficie::controlFigura() {
     f.setHeight(480);
     f.setFillColor(kVerde);
     f.Move(1234.5f, 677.25f);
-    QCOMPARE(f.Left(), 1234.5f);  // kept as given, not rounded to pixels
+    QCOMPARE(f.Left(), 1234.5f); // kept as given, not rounded to pixels
     QCOMPARE(f.Top(), 677.25f);
     QCOMPARE(f.Width(), 1200.0f);
     QCOMPARE(f.Height(), 480.0f);
@@ -308,7 +308,7 @@ void TestSuperficie::controlFigura() {
                    QPoint(TwipsAPixeles(2434.5, dpi), TwipsAPixeles(1157.25, dpi))));
     const QPoint centro = control.rect().center();
     QCOMPARE(LongDesdeColor(control.grab().toImage().pixelColor(centro)), kVerde);
-    QCOMPARE(LongDesdeColor(control.grab().toImage().pixelColor(0, 0)), kNegro);  // thin border
+    QCOMPARE(LongDesdeColor(control.grab().toImage().pixelColor(0, 0)), kNegro); // thin border
     f.setFillColor(kRojo);
     QCOMPARE(f.FillColor(), kRojo);
     QCOMPARE(LongDesdeColor(control.grab().toImage().pixelColor(centro)), kRojo);

@@ -62,7 +62,7 @@ template <typename Accion> Apertura Abrir(FrmPrincipal& v, bool conAtajo, Accion
         if (!QTest::qWaitForWindowActive(&d)) qWarning("speed dialog not active");
         accion(d);
         visto->seCerro = QTest::qWaitFor([&d] { return !d.isVisible(); }, 2000);
-        if (!visto->seCerro) d.hide();  // ends the modal loop, so that the test can report it
+        if (!visto->seCerro) d.hide(); // ends the modal loop, so that the test can report it
     });
     if (conAtajo)
         QTest::keyClick(v.txtNum(1), Qt::Key_V, Qt::ControlModifier);
@@ -71,7 +71,7 @@ template <typename Accion> Apertura Abrir(FrmPrincipal& v, bool conAtajo, Accion
     return *visto;
 }
 
-}  // namespace
+} // namespace
 
 void TestVelocidad::ventana() {
     auto v = NuevaVentana();
@@ -93,14 +93,22 @@ void TestVelocidad::controles_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QRect>("twips");
     // Options are placed inside the frame.
-    QTest::newRow("cmdAceptar") << "cmdAceptar" << "&Aceptar" << QRect(2280, 240, 1215, 375);
-    QTest::newRow("CancelButton") << "CancelButton" << "&Cancelar" << QRect(2280, 840, 1215, 375);
-    QTest::newRow("Frame1") << "Frame1" << "Movimiento:" << QRect(240, 120, 1695, 2295);
-    QTest::newRow("opt 0") << "optVelocidad(0)" << "M&uy lento" << QRect(240, 360, 1200, 255);
-    QTest::newRow("opt 1") << "optVelocidad(1)" << "&Lento" << QRect(240, 720, 1200, 255);
-    QTest::newRow("opt 2") << "optVelocidad(2)" << "&Medio" << QRect(240, 1080, 1200, 255);
-    QTest::newRow("opt 3") << "optVelocidad(3)" << "&Rápido" << QRect(240, 1440, 1200, 255);
-    QTest::newRow("opt 4") << "optVelocidad(4)" << "&Inmediato" << QRect(240, 1800, 1200, 255);
+    QTest::newRow("cmdAceptar") << "cmdAceptar"
+                                << "&Aceptar" << QRect(2280, 240, 1215, 375);
+    QTest::newRow("CancelButton") << "CancelButton"
+                                  << "&Cancelar" << QRect(2280, 840, 1215, 375);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Movimiento:" << QRect(240, 120, 1695, 2295);
+    QTest::newRow("opt 0") << "optVelocidad(0)"
+                           << "M&uy lento" << QRect(240, 360, 1200, 255);
+    QTest::newRow("opt 1") << "optVelocidad(1)"
+                           << "&Lento" << QRect(240, 720, 1200, 255);
+    QTest::newRow("opt 2") << "optVelocidad(2)"
+                           << "&Medio" << QRect(240, 1080, 1200, 255);
+    QTest::newRow("opt 3") << "optVelocidad(3)"
+                           << "&Rápido" << QRect(240, 1440, 1200, 255);
+    QTest::newRow("opt 4") << "optVelocidad(4)"
+                           << "&Inmediato" << QRect(240, 1800, 1200, 255);
 }
 
 void TestVelocidad::controles() {
@@ -143,8 +151,8 @@ void TestVelocidad::colocacion_data() {
     QTest::addColumn<Single>("altoDialogo");
     QTest::addColumn<Single>("izquierda");
     QTest::addColumn<Single>("arriba");
-    QTest::newRow("9000x7300, 3800x3000") << 9000.0f << 7300.0f << 3800.0f << 3000.0f << 2600.0f
-                                          << 2150.0f;
+    QTest::newRow("9000x7300, 3800x3000")
+        << 9000.0f << 7300.0f << 3800.0f << 3000.0f << 2600.0f << 2150.0f;
     QTest::newRow("odd difference keeps the half")
         << 9000.0f << 7300.0f << 3795.0f << 3000.0f << 2602.5f << 2150.0f;
 }
@@ -180,9 +188,8 @@ void TestVelocidad::lugarFijo() {
 // Ctrl+V opens the dialog with the start-up speed selected; accepting it keeps that speed.
 void TestVelocidad::primeraApertura() {
     auto v = NuevaVentana();
-    const Apertura vista = Abrir(*v, true, [](FrmVelocidad& d) {
-        QTest::mouseClick(d.cmdAceptar, Qt::LeftButton);
-    });
+    const Apertura vista =
+        Abrir(*v, true, [](FrmVelocidad& d) { QTest::mouseClick(d.cmdAceptar, Qt::LeftButton); });
     QVERIFY(vista.esElDialogo);
     QVERIFY(vista.seCerro);
     QCOMPARE(vista.elegidaAlAbrir, 2);
@@ -255,9 +262,8 @@ void TestVelocidad::elegir() {
     QVERIFY(FrmVelocidadCargado());
     QCOMPARE(&frmVelocidad(), dialogo);
 
-    const Apertura segunda = Abrir(*v, false, [](FrmVelocidad& d) {
-        QTest::mouseClick(d.CancelButton, Qt::LeftButton);
-    });
+    const Apertura segunda = Abrir(
+        *v, false, [](FrmVelocidad& d) { QTest::mouseClick(d.CancelButton, Qt::LeftButton); });
     QVERIFY(segunda.esElDialogo);
     QCOMPARE(segunda.elegidaAlAbrir, velocidad);
     QCOMPARE(int(Velocidad), velocidad);

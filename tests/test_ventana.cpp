@@ -42,7 +42,11 @@ QString FueraDeLugar(const QWidget* c, double x, double y) {
     const double cx = IzquierdaTwips(c), cy = ArribaTwips(c);
     if (std::abs(cx - x) <= holgura && std::abs(cy - y) <= holgura) return {};
     return QStringLiteral("%1 at (%2, %3), expected (%4, %5)")
-        .arg(c->objectName()).arg(cx).arg(cy).arg(x).arg(y);
+        .arg(c->objectName())
+        .arg(cx)
+        .arg(cy)
+        .arg(x)
+        .arg(y);
 }
 
 QString FueraDeMedida(const QWidget* c, double ancho, double alto) {
@@ -51,7 +55,11 @@ QString FueraDeMedida(const QWidget* c, double ancho, double alto) {
     const double h = PixelesATwips(c->height(), c->logicalDpiY());
     if (std::abs(w - ancho) <= holgura && std::abs(h - alto) <= holgura) return {};
     return QStringLiteral("%1 is %2 x %3, expected %4 x %5")
-        .arg(c->objectName()).arg(w).arg(h).arg(ancho).arg(alto);
+        .arg(c->objectName())
+        .arg(w)
+        .arg(h)
+        .arg(ancho)
+        .arg(alto);
 }
 
 #define EN_SU_SITIO(error)                                                                         \
@@ -100,7 +108,10 @@ QStringList Disposicion(FrmPrincipal& v) {
         d << c->objectName() + QStringLiteral(" %1,%2").arg(c->x()).arg(c->y());
     for (int i = 1; i <= 2; ++i)
         d << QStringLiteral("Lin %1 %2 %3 %4")
-                 .arg(v.Lin(i)->X1()).arg(v.Lin(i)->Y1()).arg(v.Lin(i)->X2()).arg(v.Lin(i)->Y2());
+                 .arg(v.Lin(i)->X1())
+                 .arg(v.Lin(i)->Y1())
+                 .arg(v.Lin(i)->X2())
+                 .arg(v.Lin(i)->Y2());
     for (int k = 1; k <= 4; ++k)
         d << QStringLiteral("%1 %2,%3").arg(k).arg(PosX(k)).arg(PosY(k));
     d << QString::number(Lado);
@@ -113,7 +124,7 @@ Long ColorCeldaResultado(const FrmPrincipal& v, int c, int f) {
                    PosY(3) + (3.5f - Single(f)) * Lado / 3);
 }
 
-}  // namespace
+} // namespace
 
 void TestVentana::menus() {
     auto v = NuevaVentana();
@@ -217,7 +228,8 @@ void TestVentana::disposicion() {
                    {v->txtNum(2), R + 720, T},    {v->txtDen(2), R + 720, T + 440},
                    {v->Lin(2), R + 600, T + 360}, {v->cmdSimpli(2), R + 480, T + 800},
                    {v->lblOp, R, T + 120},        {v->cmdAnimar, 480, lado * 1.5}};
-    for (const auto& l : lugares) EN_SU_SITIO(FueraDeLugar(l.control, l.x, l.y));
+    for (const auto& l : lugares)
+        EN_SU_SITIO(FueraDeLugar(l.control, l.x, l.y));
     for (const Medida& m : MedidasDisenadas(*v))
         EN_SU_SITIO(FueraDeMedida(m.control, m.ancho, m.alto));
     // The bar of fraction 1 keeps its extent; the bar of fraction 2 follows the "+" label.
@@ -237,7 +249,7 @@ void TestVentana::disposicion() {
         QCOMPARE(PosY(k), ys[k - 1]);
     }
 
-    if (lado <= 0) return;  // squares turned inside out: nothing sensible to look at
+    if (lado <= 0) return; // squares turned inside out: nothing sensible to look at
     // Four white squares, outlined in black, on the window's background.
     for (int k = 1; k <= 4; ++k) {
         const Single medio = PosY(k) + Lado / 2;
@@ -298,7 +310,7 @@ void TestVentana::enterEnCadaCaja() {
 void TestVentana::acercaDe() {
     auto v = NuevaVentana();
     QString titulo, texto;
-    bool soloAceptar = false;  // modal, no icon, only an OK button
+    bool soloAceptar = false; // modal, no icon, only an OK button
     AlAbrirseModal([&](QWidget* modal) {
         if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
             titulo = caja->windowTitle();
@@ -319,7 +331,7 @@ void TestVentana::acercaDe() {
              qPrintable(texto));
     const QStringList lineas = texto.split(QStringLiteral("\r\n"));
     QCOMPARE(lineas.size(), 4);
-    QVERIFY(!lineas[3].trimmed().isEmpty());  // the credit line
+    QVERIFY(!lineas[3].trimmed().isEmpty()); // the credit line
     QVERIFY(!lineas[3].contains(QLatin1Char('\n')) && !lineas[3].contains(QLatin1Char('\r')));
 }
 
@@ -328,7 +340,8 @@ void TestVentana::ctrlNEnUnaCaja() {
     TeclearUnMedioMasUnTercio(*v);
     QCOMPARE(QApplication::focusWidget(), v->txtDen(2));
     QTest::keyClick(v->txtDen(2), Qt::Key_N, Qt::ControlModifier);
-    for (int n = 1; n <= 4; ++n) QVERIFY(Caja(*v, n)->text().isEmpty());
+    for (int n = 1; n <= 4; ++n)
+        QVERIFY(Caja(*v, n)->text().isEmpty());
     for (int i = 1; i <= 2; ++i) {
         QCOMPARE(int(Num(i)), 0);
         QCOMPARE(int(Den(i)), 0);
@@ -336,7 +349,9 @@ void TestVentana::ctrlNEnUnaCaja() {
     QCOMPARE(QApplication::focusWidget(), v->txtNum(1));
 }
 
-void TestVentana::ctrlVEnUnaCaja_data() { enterEnCadaCaja_data(); }
+void TestVentana::ctrlVEnUnaCaja_data() {
+    enterEnCadaCaja_data();
+}
 
 // Ctrl+V opens the speed dialog and pastes nothing.
 void TestVentana::ctrlVEnUnaCaja() {
@@ -360,7 +375,9 @@ void TestVentana::ctrlVEnUnaCaja() {
     QVERIFY(!Terminando());
 }
 
-void TestVentana::ctrlXEnUnaCaja_data() { enterEnCadaCaja_data(); }
+void TestVentana::ctrlXEnUnaCaja_data() {
+    enterEnCadaCaja_data();
+}
 
 // Ctrl+X ends the program and cuts nothing.
 void TestVentana::ctrlXEnUnaCaja() {

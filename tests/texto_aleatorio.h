@@ -15,7 +15,9 @@ inline int Entre(Azar& azar, int desde, int hasta) {
 }
 
 // True with the given chance in percent.
-inline bool Suerte(Azar& azar, int porcentaje) { return Entre(azar, 0, 99) < porcentaje; }
+inline bool Suerte(Azar& azar, int porcentaje) {
+    return Entre(azar, 0, 99) < porcentaje;
+}
 
 template <typename Lista> const auto& Elegir(Azar& azar, const Lista& lista) {
     return lista[Entre(azar, 0, int(std::size(lista)) - 1)];
@@ -24,15 +26,18 @@ template <typename Lista> const auto& Elegir(Azar& azar, const Lista& lista) {
 inline QString Digitos(Azar& azar, int cuantos) {
     QString t;
     t.reserve(cuantos);
-    for (int k = 0; k < cuantos; ++k) t += QChar(u'0' + Entre(azar, 0, 9));
+    for (int k = 0; k < cuantos; ++k)
+        t += QChar(u'0' + Entre(azar, 0, 9));
     return t;
 }
 
 // Mostly one or two digits, now and then enough to leave 16 bits, rarely thousands.
 inline QString TramoDeDigitos(Azar& azar) {
     const int r = Entre(azar, 0, 99);
-    const int cuantos = r < 60 ? Entre(azar, 1, 2) : r < 85 ? Entre(azar, 3, 5) : r < 96 ? Entre(azar, 6, 25)
-                                                                                     : Entre(azar, 26, 3000);
+    const int cuantos = r < 60   ? Entre(azar, 1, 2)
+                        : r < 85 ? Entre(azar, 3, 5)
+                        : r < 96 ? Entre(azar, 6, 25)
+                                 : Entre(azar, 26, 3000);
     QString t = Suerte(azar, 10) ? QString(Entre(azar, 1, 40), u'0') : QString();
     return t + Digitos(azar, cuantos);
 }
@@ -40,7 +45,8 @@ inline QString TramoDeDigitos(Azar& azar) {
 inline QString Blancos(Azar& azar) {
     static const char16_t blancos[] = {u' ', u' ', u'\t', u'\u00A0', u'\u2003'};
     QString t;
-    for (int k = Entre(azar, 1, 3); k > 0; --k) t += QChar(Elegir(azar, blancos));
+    for (int k = Entre(azar, 1, 3); k > 0; --k)
+        t += QChar(Elegir(azar, blancos));
     return t;
 }
 
@@ -63,13 +69,16 @@ inline QString NumeroAleatorio(Azar& azar) {
 // Pieces that are not digits, ASCII or not.
 inline const QStringList& PiezasExtranas() {
     static const QStringList piezas = {
-        QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("."), QStringLiteral(","),
-        QStringLiteral(" "), QStringLiteral("\t"), QStringLiteral("\n"), QStringLiteral("a"),
-        QStringLiteral("e"), QStringLiteral("E"), QStringLiteral("e5"), QStringLiteral("0x"),
-        QStringLiteral("/"), QStringLiteral("'"), QStringLiteral("_"), QStringLiteral("inf"),
-        QStringLiteral("nan"), QStringLiteral("½"), QStringLiteral("٣"), QStringLiteral("３"),
-        QStringLiteral("−"), QStringLiteral("€"), QStringLiteral("ñ"), QStringLiteral("٫"),
-        QStringLiteral("\u00A0"), QStringLiteral("😀"), QString(QChar(0xD800)), QString(QChar(0)),
+        QStringLiteral("+"),      QStringLiteral("-"),   QStringLiteral("."),
+        QStringLiteral(","),      QStringLiteral(" "),   QStringLiteral("\t"),
+        QStringLiteral("\n"),     QStringLiteral("a"),   QStringLiteral("e"),
+        QStringLiteral("E"),      QStringLiteral("e5"),  QStringLiteral("0x"),
+        QStringLiteral("/"),      QStringLiteral("'"),   QStringLiteral("_"),
+        QStringLiteral("inf"),    QStringLiteral("nan"), QStringLiteral("½"),
+        QStringLiteral("٣"),      QStringLiteral("３"),  QStringLiteral("−"),
+        QStringLiteral("€"),      QStringLiteral("ñ"),   QStringLiteral("٫"),
+        QStringLiteral("\u00A0"), QStringLiteral("😀"),   QString(QChar(0xD800)),
+        QString(QChar(0)),
     };
     return piezas;
 }
@@ -79,9 +88,15 @@ inline QString TextoMezclado(Azar& azar) {
     QString t;
     for (int k = Entre(azar, 0, 6); k > 0; --k) {
         switch (Entre(azar, 0, 2)) {
-        case 0: t += TramoDeDigitos(azar); break;
-        case 1: t += NumeroAleatorio(azar); break;
-        default: t += Elegir(azar, PiezasExtranas()); break;
+        case 0:
+            t += TramoDeDigitos(azar);
+            break;
+        case 1:
+            t += NumeroAleatorio(azar);
+            break;
+        default:
+            t += Elegir(azar, PiezasExtranas());
+            break;
         }
     }
     return t;
@@ -93,9 +108,15 @@ inline QString CasiNumero(Azar& azar) {
     const int donde = Entre(azar, 0, int(t.size()));
     const QString pieza = Suerte(azar, 50) ? Elegir(azar, PiezasExtranas()) : Digitos(azar, 1);
     switch (Entre(azar, 0, 2)) {
-    case 0: t.insert(donde, pieza); break;
-    case 1: if (donde < t.size()) t.remove(donde, 1); break;
-    default: if (donde < t.size()) t.replace(donde, 1, pieza); break;
+    case 0:
+        t.insert(donde, pieza);
+        break;
+    case 1:
+        if (donde < t.size()) t.remove(donde, 1);
+        break;
+    default:
+        if (donde < t.size()) t.replace(donde, 1, pieza);
+        break;
     }
     return t;
 }

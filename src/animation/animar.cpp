@@ -31,7 +31,7 @@ long long CeldasDe(int i, Integer filas, Integer columnas) {
     return static_cast<long long>(Num(i)) * (Orientacion(i) == 1 ? filas : columnas);
 }
 
-}  // namespace
+} // namespace
 
 bool SumaCabe(Integer filas, Integer columnas, Single anchoCelda, Single altoCelda) {
     if (!CabeEnInteger(static_cast<long long>(filas) * columnas)) return false;
@@ -74,7 +74,8 @@ void FrmPrincipal::cmdAnimar_Click() {
     RedibujarTodo();
     const int numerarColumnas = Divisiones(1), numerarFilas = Divisiones(0);
     for (int c = 1; c <= numerarColumnas; ++c)
-        for (int f = 1; f <= numerarFilas; ++f) NumerarCelda(Integer(f), Integer(c));
+        for (int f = 1; f <= numerarFilas; ++f)
+            NumerarCelda(Integer(f), Integer(c));
 
     shpVuela->setWidth(AnchoCelda);
     shpVuela->setHeight(AltoCelda);
@@ -86,7 +87,7 @@ void FrmPrincipal::cmdAnimar_Click() {
     };
     for (Byte i = 1; i <= 2 && seguir(); ++i) {
         shpVuela->setFillColor(Colores(i));
-        if (Den(i) <= 0) continue;  // no denominator, no cells
+        if (Den(i) <= 0) continue; // no denominator, no cells
         const int tiras = Num(i);
         for (int k = 1; k <= tiras && seguir(); ++k) {
             if (Orientacion(i) == 1) {

@@ -10,11 +10,16 @@
 
 Integer PasosDeVelocidad(Byte velocidad) {
     switch (velocidad) {
-    case 0: return 50;
-    case 1: return 35;
-    case 2: return 15;
-    case 3: return 5;
-    default: return 0;
+    case 0:
+        return 50;
+    case 1:
+        return 35;
+    case 2:
+        return 15;
+    case 3:
+        return 5;
+    default:
+        return 0;
     }
 }
 

@@ -13,13 +13,16 @@ void FrmPrincipal::mnuArchNueva_Click() {
         txtDen(i)->setText(QString());
     }
     // The grid size is kept: it changes only when a denominator is accepted.
-    for (Byte k = 1; k <= 4; ++k) DibujarCuadro(k);
+    for (Byte k = 1; k <= 4; ++k)
+        DibujarCuadro(k);
     suma_.reset();
     DescribirDibujo();
     txtNum(1)->setFocus();
 }
 
-void FrmPrincipal::mnuArchSalir_Click() { close(); }
+void FrmPrincipal::mnuArchSalir_Click() {
+    close();
+}
 
 void FrmPrincipal::mnuAyudaAcerca_Click() {
     MsgBox(this,

@@ -41,7 +41,7 @@ void FrmPrincipal::Form_Resize() {
     Lin(2)->setX2(R + 1320);
     MoverTwips(cmdSimpli(2), R + 480, T + 800);
     MoverTwips(lblOp, R, T + 120);
-    MoverTwips(cmdAnimar, 480, d.ArribaAnimar);  // the "=" button only moves up and down
+    MoverTwips(cmdAnimar, 480, d.ArribaAnimar); // the "=" button only moves up and down
     ColocarCuadrados();
     Cls();
     RedibujarTodo();

@@ -8,12 +8,12 @@
 inline constexpr Integer kLadoMaximo = 30127;
 
 struct Disposicion {
-    Integer A;     // half the width left over beside the controls
-    Integer B;     // half the height left over
-    Single Lado;   // the side of every square
-    Integer T;     // top of both numerator boxes
-    Integer R;     // left of the "+" label; the right fraction is placed from it
-    Single ArribaAnimar;  // top of the "=" button
+    Integer A;           // half the width left over beside the controls
+    Integer B;           // half the height left over
+    Single Lado;         // the side of every square
+    Integer T;           // top of both numerator boxes
+    Integer R;           // left of the "+" label; the right fraction is placed from it
+    Single ArribaAnimar; // top of the "=" button
 };
 
 // Halves are rounded to the even neighbour. A window too large for the 16-bit arithmetic gives

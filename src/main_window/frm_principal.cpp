@@ -1,8 +1,8 @@
 #include "main_window/frm_principal.h"
 
 #include "shell/estado.h"
-#include "shell/fuentes.h"
 #include "shell/eventos.h"
+#include "shell/fuentes.h"
 #include "shell/twips.h"
 #include "speed_dialog/frm_velocidad.h"
 
@@ -34,7 +34,7 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
     control->setAccessibleDescription(descripcion);
 }
 
-}  // namespace
+} // namespace
 
 FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("frmPrincipal"));
@@ -95,8 +95,7 @@ void FrmPrincipal::CrearMenus() {
             QStringLiteral("Empezar una operación nueva o salir del programa"));
     Nombrar(opciones, QStringLiteral("Opciones"),
             QStringLiteral("Elegir con qué rapidez vuelan las celdas"));
-    Nombrar(ayuda, QStringLiteral("Ayuda"),
-            QStringLiteral("Quién hizo Zafrelo y qué versión es"));
+    Nombrar(ayuda, QStringLiteral("Ayuda"), QStringLiteral("Quién hizo Zafrelo y qué versión es"));
     connect(mnuArchNueva, &QAction::triggered, this, [this] { mnuArchNueva_Click(); });
     connect(mnuArchSalir, &QAction::triggered, this, [this] { mnuArchSalir_Click(); });
     connect(mnuOpcVelocidad, &QAction::triggered, this, [this] { mnuOpcVelocidad_Click(); });
@@ -153,7 +152,8 @@ void FrmPrincipal::CrearControles() {
         cmdSimpli(i) = new QPushButton(QStringLiteral("Simplificar"), lienzo_);
         cmdSimpli(i)->setObjectName(QStringLiteral("cmdSimpli(%1)").arg(i));
         UbicarTwips(cmdSimpli(i), izquierdaSimpli[i - 1], 2160, 855, 495);
-        connect(cmdSimpli(i), &QPushButton::clicked, this, [this, i] { cmdSimpli_Click(Integer(i)); });
+        connect(cmdSimpli(i), &QPushButton::clicked, this,
+                [this, i] { cmdSimpli_Click(Integer(i)); });
         // Outside a dialog a focused button takes only Space; this one takes Enter as well.
         cmdSimpli(i)->setAutoDefault(true);
     }
@@ -196,8 +196,10 @@ void FrmPrincipal::OrdenarTabulacion() {
     // The label holds a place in the order but never takes the focus; from the last control the
     // focus wraps to the first.
     lblOp->setFocusPolicy(Qt::NoFocus);
-    QWidget* orden[] = {txtNum(1), txtDen(1), txtNum(2), txtDen(2), cmdAnimar, cmdSimpli(1), cmdSimpli(2)};
-    for (std::size_t k = 0; k + 1 < std::size(orden); ++k) setTabOrder(orden[k], orden[k + 1]);
+    QWidget* orden[] = {txtNum(1), txtDen(1),    txtNum(2),   txtDen(2),
+                        cmdAnimar, cmdSimpli(1), cmdSimpli(2)};
+    for (std::size_t k = 0; k + 1 < std::size(orden); ++k)
+        setTabOrder(orden[k], orden[k + 1]);
 }
 
 Single FrmPrincipal::Width() const {
@@ -278,7 +280,7 @@ QString Fraccion(Integer num, Integer den) {
     return QStringLiteral("%1, sin denominador").arg(num);
 }
 
-}  // namespace
+} // namespace
 
 QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2,
                           const std::optional<SumaContada>& suma) {
@@ -292,11 +294,11 @@ QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2
     // Within one square the count reads as a fraction ("5 de 6"); past it, as cells against the
     // size of a square, since "8 de 6" would not make sense.
     if (suma->coloreadas <= suma->porCuadro)
-        return texto + QStringLiteral(" Suma: %1 de %2 %3 %4.")
-                           .arg(suma->coloreadas)
-                           .arg(suma->porCuadro)
-                           .arg(celdas, una ? QStringLiteral("coloreada")
-                                            : QStringLiteral("coloreadas"));
+        return texto +
+               QStringLiteral(" Suma: %1 de %2 %3 %4.")
+                   .arg(suma->coloreadas)
+                   .arg(suma->porCuadro)
+                   .arg(celdas, una ? QStringLiteral("coloreada") : QStringLiteral("coloreadas"));
     return texto + QStringLiteral(" Suma: %1 celdas coloreadas; cada cuadro tiene %2 %3.")
                        .arg(suma->coloreadas)
                        .arg(suma->porCuadro)
@@ -313,7 +315,11 @@ void FrmPrincipal::DescribirSuma(Integer filaDestino, Integer columnaDestino) {
     // The cursor visits the result cells in the order of their ordinals, so the cells landed are
     // the ordinals before the one it stands on.
     const long long filas = Filas;
-    suma_ = SumaContada{(columnaDestino - 1) * filas + filaDestino - 1, filas * Columnas,
-                        Num(1), Den(1), Num(2), Den(2)};
+    suma_ = SumaContada{(columnaDestino - 1) * filas + filaDestino - 1,
+                        filas * Columnas,
+                        Num(1),
+                        Den(1),
+                        Num(2),
+                        Den(2)};
     DescribirDibujo();
 }

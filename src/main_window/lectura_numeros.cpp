@@ -4,22 +4,28 @@
 
 namespace {
 
-bool EsBlanco(QChar c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
-bool EsDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+bool EsBlanco(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\u00A0';
+}
+bool EsDigito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 bool EmpiezaCon(QStringView texto, qsizetype pos, const QString& prefijo) {
     return !prefijo.isEmpty() && texto.mid(pos).startsWith(prefijo);
 }
 
-}  // namespace
+} // namespace
 
 // The number is rounded from its digits, not from a double: "2.5000000000000000001" is above the
 // half and goes up, however many digits the pupil typed.
 NumeroLeido LeerNumero(const QString& texto, const QLocale& configuracion) {
     NumeroLeido r;
     qsizetype inicio = 0, fin = texto.size();
-    while (inicio < fin && EsBlanco(texto[inicio])) ++inicio;
-    while (fin > inicio && EsBlanco(texto[fin - 1])) --fin;
+    while (inicio < fin && EsBlanco(texto[inicio]))
+        ++inicio;
+    while (fin > inicio && EsBlanco(texto[fin - 1]))
+        --fin;
     const QStringView cuerpo = QStringView(texto).mid(inicio, fin - inicio);
 
     qsizetype pos = 0;
@@ -80,6 +86,10 @@ NumeroLeido LeerNumero(const QString& texto, const QLocale& configuracion) {
     return r;
 }
 
-NumeroLeido LeerNumero(const QString& texto) { return LeerNumero(texto, QLocale()); }
+NumeroLeido LeerNumero(const QString& texto) {
+    return LeerNumero(texto, QLocale());
+}
 
-QString EscribirNumero(Integer valor) { return QString::number(valor); }
+QString EscribirNumero(Integer valor) {
+    return QString::number(valor);
+}

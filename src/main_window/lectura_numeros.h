@@ -1,5 +1,6 @@
 #pragma once
-// Reading the number a pupil typed into a fraction box, with the user's decimal separator and signs.
+// Reading the number a pupil typed into a fraction box, with the user's decimal separator and
+// signs.
 
 #include "shell/tipos.h"
 

@@ -30,7 +30,8 @@ int Caracteres(Integer n, char16_t (&texto)[kMaximo]) {
     } while (resto != 0);
     int largo = 0;
     texto[largo++] = negativo ? u'-' : u' ';
-    while (k > 0) texto[largo++] = cifras[--k];
+    while (k > 0)
+        texto[largo++] = cifras[--k];
     texto[largo++] = u' ';
     return largo;
 }
@@ -54,8 +55,7 @@ QImage ImagenDePrueba(const QImage& destino, int ancho, int alto) {
     return imagen;
 }
 
-
-}  // namespace
+} // namespace
 
 QString TextoImpreso(Integer n) {
     char16_t texto[kMaximo];
@@ -73,7 +73,7 @@ std::optional<CifrasImpresas> CifrasImpresas::Preparar(const QFont& fuente, cons
     linea.setNumColumns(int(pares.size()));
     disposicion.endLayout();
     const QList<QGlyphRun> corridas = disposicion.glyphRuns();
-    if (corridas.size() != 1) return std::nullopt;  // more than one font
+    if (corridas.size() != 1) return std::nullopt; // more than one font
     const QList<quint32> glifos = corridas[0].glyphIndexes();
     const QList<QPointF> posiciones = corridas[0].positions();
     if (glifos.size() != pares.size() || posiciones.size() != pares.size()) return std::nullopt;
@@ -118,7 +118,7 @@ std::optional<CifrasImpresas> CifrasImpresas::Preparar(const QFont& fuente, cons
     {
         QPainter p(&comoGlifos);
         p.setFont(fuente);
-        p.setPen(QPen(Qt::black, 0));  // the pen the picture draws everything with
+        p.setPen(QPen(Qt::black, 0)); // the pen the picture draws everything with
         QList<QPointF> propias;
         qreal x = 0;
         for (qsizetype k = 0; k < pares.size(); ++k) {
@@ -153,5 +153,5 @@ qreal CifrasImpresas::Dibujar(QPainter& p, const QPointF& base, Integer n) const
     corrida.setRawFont(fuente_);
     corrida.setRawData(glifos, posiciones, largo);
     p.drawGlyphRun(base, corrida);
-    return x + avance_[anterior][Simbolo(u' ')];  // the text ends in a blank
+    return x + avance_[anterior][Simbolo(u' ')]; // the text ends in a blank
 }

@@ -32,7 +32,7 @@ class CifrasImpresas {
     qreal Dibujar(QPainter& p, const QPointF& base, Integer n) const;
 
   private:
-    static constexpr int kSimbolos = 12;  // "0".."9", " ", "-"
+    static constexpr int kSimbolos = 12; // "0".."9", " ", "-"
     QRawFont fuente_;
     std::array<quint32, kSimbolos> glifo_{};
     // avance_[a][b]: from symbol a to the symbol b that follows it.

@@ -8,7 +8,9 @@ namespace {
 bool terminando = false;
 }
 
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void EsperarEventos() {
     if (terminando) return;
@@ -27,7 +29,9 @@ void Terminar() {
     QCoreApplication::exit(0);
 }
 
-bool Terminando() { return terminando; }
+bool Terminando() {
+    return terminando;
+}
 
 void OlvidarTerminacion() {
     if (!terminando) return;

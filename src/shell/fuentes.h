@@ -17,4 +17,3 @@ inline QFont FuenteGrande() {
     fuente.setWeight(QFont::Normal);
     return fuente;
 }
-

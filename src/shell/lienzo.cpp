@@ -23,35 +23,50 @@ namespace {
 
 Qt::BrushStyle TramaDeFillStyle(int estilo) {
     switch (estilo) {
-    case 0: return Qt::SolidPattern;
-    case 2: return Qt::HorPattern;
-    case 3: return Qt::VerPattern;
-    case 4: return Qt::BDiagPattern;
-    case 5: return Qt::FDiagPattern;
-    case 6: return Qt::CrossPattern;
-    case 7: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;  // 1 and anything unknown: transparent
+    case 0:
+        return Qt::SolidPattern;
+    case 2:
+        return Qt::HorPattern;
+    case 3:
+        return Qt::VerPattern;
+    case 4:
+        return Qt::BDiagPattern;
+    case 5:
+        return Qt::FDiagPattern;
+    case 6:
+        return Qt::CrossPattern;
+    case 7:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::NoBrush; // 1 and anything unknown: transparent
     }
 }
 
 Qt::PenStyle TrazoDeDrawStyle(int estilo) {
     switch (estilo) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case 1:
+        return Qt::DashLine;
+    case 2:
+        return Qt::DotLine;
+    case 3:
+        return Qt::DashDotLine;
+    case 4:
+        return Qt::DashDotDotLine;
+    case 5:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
-}  // namespace
+} // namespace
 
 // ---- the picture ----
 
 std::size_t Lienzo::HashLinea::operator()(const ClaveLinea& c) const noexcept {
     std::size_t h = std::size_t(c.trazo);
-    for (int v : {c.ax, c.ay, c.bx, c.by}) h = h * 0x9E3779B97F4A7C15ull + std::size_t(unsigned(v));
+    for (int v : {c.ax, c.ay, c.bx, c.by})
+        h = h * 0x9E3779B97F4A7C15ull + std::size_t(unsigned(v));
     return h ^ (h >> 29);
 }
 
@@ -60,8 +75,12 @@ Lienzo::Lienzo(QWidget* padre) : QWidget(padre) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double Lienzo::PuntosPorPulgadaX() const { return logicalDpiX() * devicePixelRatioF(); }
-double Lienzo::PuntosPorPulgadaY() const { return logicalDpiY() * devicePixelRatioF(); }
+double Lienzo::PuntosPorPulgadaX() const {
+    return logicalDpiX() * devicePixelRatioF();
+}
+double Lienzo::PuntosPorPulgadaY() const {
+    return logicalDpiY() * devicePixelRatioF();
+}
 
 Lienzo::Escala Lienzo::EscalaActual() const {
     return {PuntosPorPulgadaX(), PuntosPorPulgadaY(), ColorFrente()};
@@ -75,11 +94,15 @@ QRect Lienzo::RectanguloPixeles(Single x, Single y, Single w, Single h) const {
     const QPoint a = APixel(x, y, escala_);
     const QPoint b = {TwipsAPixeles(double(x) + double(w), escala_.ppx),
                       TwipsAPixeles(double(y) + double(h), escala_.ppy)};
-    return QRect(a, b).normalized();  // both corners belong to the box
+    return QRect(a, b).normalized(); // both corners belong to the box
 }
 
-QColor Lienzo::ColorFrente() const { return palette().color(QPalette::WindowText); }
-QColor Lienzo::ColorFondo() const { return palette().color(QPalette::Window); }
+QColor Lienzo::ColorFrente() const {
+    return palette().color(QPalette::WindowText);
+}
+QColor Lienzo::ColorFondo() const {
+    return palette().color(QPalette::Window);
+}
 
 void Lienzo::AsegurarTamano() {
     const qreal dpr = devicePixelRatioF();
@@ -99,7 +122,7 @@ void Lienzo::AsegurarTamano() {
         p.drawImage(0, 0, imagen_);
     }
     imagen_ = std::move(mayor);
-    cifrasPreparadas_ = false;  // the new picture may have another resolution
+    cifrasPreparadas_ = false; // the new picture may have another resolution
 }
 
 QPainter& Lienzo::Pintor() {
@@ -202,7 +225,8 @@ void Lienzo::DibujarDiferida() {
             continue;
         }
         int fin = i;
-        while (fin < ancho && cubierto[std::size_t(fin)]) ++fin;
+        while (fin < ancho && cubierto[std::size_t(fin)])
+            ++fin;
         tramos.emplace_back(i, fin);
         i = fin;
     }
@@ -233,7 +257,7 @@ const Lienzo::Sello& Lienzo::SelloDe(QPoint d, Qt::PenStyle trazo) {
         p.drawLine(inicio, inicio + d);
     }
     Sello sello;
-    for (int y = 0; y < prueba.height(); ++y)  // row by row, as the picture is laid out
+    for (int y = 0; y < prueba.height(); ++y) // row by row, as the picture is laid out
         for (int x = 0; x < prueba.width(); ++x)
             if (prueba.pixel(x, y) != qRgb(255, 255, 255)) {
                 sello.puntos.push_back(QPoint(x, y) - inicio);
@@ -244,7 +268,7 @@ const Lienzo::Sello& Lienzo::SelloDe(QPoint d, Qt::PenStyle trazo) {
 
 void Lienzo::DibujarLineas() {
     if (lineas_.empty()) return;
-    if (sellos_.size() > 64) sellos_.clear();  // lengths of another layout
+    if (sellos_.size() > 64) sellos_.clear(); // lengths of another layout
     // The segments of a run share one opaque colour, so together they set the union of their
     // pixels, in whatever order. Level and upright ones are set straight into the picture, those
     // that start on the same row together, one row at a time, as the picture lies in memory.
@@ -280,11 +304,13 @@ void Lienzo::DibujarLineas() {
     const qsizetype porFila = imagen_.bytesPerLine();
     for (auto grupo = estampas.begin(); grupo != estampas.end();) {
         auto fin = grupo;
-        while (fin != estampas.end() && fin->sello == grupo->sello && fin->y == grupo->y) ++fin;
+        while (fin != estampas.end() && fin->sello == grupo->sello && fin->y == grupo->y)
+            ++fin;
         for (const QPoint& o : grupo->sello->puntos) {
             QRgb* const fila =
                 reinterpret_cast<QRgb*>(bits + qsizetype(grupo->y + o.y()) * porFila) + o.x();
-            for (auto e = grupo; e != fin; ++e) fila[e->x] = tinta;
+            for (auto e = grupo; e != fin; ++e)
+                fila[e->x] = tinta;
         }
         grupo = fin;
     }
@@ -298,7 +324,9 @@ void Lienzo::Asentar() {
     pintor_.end();
 }
 
-void Lienzo::Ensuciar(const QRect& pixeles) { sucio_ |= pixeles; }
+void Lienzo::Ensuciar(const QRect& pixeles) {
+    sucio_ |= pixeles;
+}
 
 void Lienzo::TerminarTanda() {
     tandaEnCola_ = false;
@@ -334,7 +362,7 @@ void Lienzo::Linea(Single x, Single y, Single dx, Single dy) {
         ultimasLineas_[std::size_t(recientes_++ % kRecientes)] = clave;
         lineas_.insert(clave);
     } else {
-        UsarPluma(TrazoDeDrawStyle(drawStyle_));  // a translucent ink darkens where it crosses
+        UsarPluma(TrazoDeDrawStyle(drawStyle_)); // a translucent ink darkens where it crosses
         pintor_.drawLine(a, b);
     }
 }
@@ -344,7 +372,8 @@ void Lienzo::CajaRellena(Single x, Single y, Single w, Single h, Long color) {
     const QRect r = RectanguloPixeles(x, y, w, h);
     DibujarLineas();
     // The fill paints every pixel of r, so a box still waiting inside r would never be seen.
-    while (!diferidas_.empty() && r.contains(diferidas_.back().r)) diferidas_.pop_back();
+    while (!diferidas_.empty() && r.contains(diferidas_.back().r))
+        diferidas_.pop_back();
     // Boxes that share their rows wait together (the strips of an operand cut in columns).
     const CajaDiferida caja{r, ColorDesdeLong(color), std::nullopt};
     if (!diferidas_.empty()) {
@@ -474,11 +503,11 @@ void Lienzo::changeEvent(QEvent* evento) {
         AsegurarTamano();
         break;
     case QEvent::FontChange:
-        Asentar();  // the next run takes the new font
+        Asentar(); // the next run takes the new font
         cifrasPreparadas_ = false;
         break;
     case QEvent::PaletteChange:
-        Asentar();  // and the new colours
+        Asentar(); // and the new colours
         break;
     default:
         break;

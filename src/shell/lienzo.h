@@ -1,6 +1,7 @@
 #pragma once
-// The persistent picture of a window: an image in device pixels that keeps what was drawn until Cls,
-// through covering, uncovering and resizing, with the drawing state of the window's graphics methods.
+// The persistent picture of a window: an image in device pixels that keeps what was drawn until
+// Cls, through covering, uncovering and resizing, with the drawing state of the window's graphics
+// methods.
 
 #include "shell/cifras_impresas.h"
 #include "shell/tipos.h"
@@ -95,8 +96,8 @@ class Lienzo : public QWidget {
     void DibujarLineas();
     // The pixels Qt sets for a segment, from its first point; the same wherever it lies.
     struct Sello {
-        std::vector<QPoint> puntos;  // row by row
-        QRect caja;                  // around them all
+        std::vector<QPoint> puntos; // row by row
+        QRect caja;                 // around them all
     };
     const Sello& SelloDe(QPoint d, Qt::PenStyle trazo);
     void DibujarContorno(const QRect& r, const Contorno& c);
@@ -109,7 +110,7 @@ class Lienzo : public QWidget {
     QColor ColorFondo() const;
 
     QImage imagen_;
-    QRect sucio_;  // drawn since the window was last told, in device pixels
+    QRect sucio_; // drawn since the window was last told, in device pixels
     int drawStyle_ = 0;
     int fillStyle_ = 1;
     Long fillColor_ = 0;
@@ -129,7 +130,7 @@ class Lienzo : public QWidget {
     std::unordered_set<ClaveLinea, HashLinea> lineas_;
     static constexpr int kRecientes = 8;
     std::array<ClaveLinea, kRecientes> ultimasLineas_{};
-    int recientes_ = 0;  // segments put in the run, the last kRecientes of them kept above
+    int recientes_ = 0; // segments put in the run, the last kRecientes of them kept above
     // The pixels Qt sets for a level or upright segment of each length and style, from its start.
     std::unordered_map<ClaveLinea, Sello, HashLinea> sellos_;
     std::optional<Qt::PenStyle> trazoPluma_;

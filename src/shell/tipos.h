@@ -16,13 +16,15 @@ using Byte = std::uint8_t;
 inline constexpr int kIntegerMin = -32768;
 inline constexpr int kIntegerMax = 32767;
 
-inline bool CabeEnInteger(long long v) { return v >= kIntegerMin && v <= kIntegerMax; }
+inline bool CabeEnInteger(long long v) {
+    return v >= kIntegerMin && v <= kIntegerMax;
+}
 
-// Nearest integer, halves to the even neighbour; nothing when the result leaves 16 bits or the value
-// is not finite.
+// Nearest integer, halves to the even neighbour; nothing when the result leaves 16 bits or the
+// value is not finite.
 inline std::optional<Integer> RedondearInteger(double v) {
     if (!std::isfinite(v)) return std::nullopt;
-    const double r = std::nearbyint(v);  // default rounding mode: ties to even
+    const double r = std::nearbyint(v); // default rounding mode: ties to even
     if (r < kIntegerMin || r > kIntegerMax) return std::nullopt;
     return static_cast<Integer>(r);
 }

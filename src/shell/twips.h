@@ -1,6 +1,6 @@
 #pragma once
-// Twips (1440 to the inch) to pixels and back. A corner is turned into a whole pixel before anything
-// is drawn at it, so that boxes that share an edge in twips share it in pixels too.
+// Twips (1440 to the inch) to pixels and back. A corner is turned into a whole pixel before
+// anything is drawn at it, so that boxes that share an edge in twips share it in pixels too.
 
 #include "shell/tipos.h"
 

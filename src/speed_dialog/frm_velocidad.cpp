@@ -16,7 +16,8 @@ namespace {
 
 std::unique_ptr<FrmVelocidad> instancia;
 
-const char* const kCaptionsVelocidad[] = {"M&uy lento", "&Lento", "&Medio", "&Rápido", "&Inmediato"};
+const char* const kCaptionsVelocidad[] = {"M&uy lento", "&Lento", "&Medio", "&Rápido",
+                                          "&Inmediato"};
 
 // What each speed means for one cell, at 50 ms a step: 50, 35, 15 or 5 steps, or no flight.
 const char* const kDescripcionesVelocidad[] = {
@@ -32,7 +33,7 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
     control->setAccessibleDescription(descripcion);
 }
 
-}  // namespace
+} // namespace
 
 FrmVelocidad::FrmVelocidad()
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -72,12 +73,15 @@ FrmVelocidad::FrmVelocidad()
                 QString::fromUtf8(kDescripcionesVelocidad[i]));
     }
 
-    QWidget* orden[] = {cmdAceptar, CancelButton, optVelocidad(0), optVelocidad(1),
+    QWidget* orden[] = {cmdAceptar,      CancelButton,    optVelocidad(0), optVelocidad(1),
                         optVelocidad(2), optVelocidad(3), optVelocidad(4)};
-    for (std::size_t k = 0; k + 1 < std::size(orden); ++k) setTabOrder(orden[k], orden[k + 1]);
+    for (std::size_t k = 0; k + 1 < std::size(orden); ++k)
+        setTabOrder(orden[k], orden[k + 1]);
 }
 
-Single FrmVelocidad::Width() const { return PixelesATwips(frameGeometry().width(), logicalDpiX()); }
+Single FrmVelocidad::Width() const {
+    return PixelesATwips(frameGeometry().width(), logicalDpiX());
+}
 Single FrmVelocidad::Height() const {
     return PixelesATwips(frameGeometry().height(), logicalDpiY());
 }
@@ -106,7 +110,9 @@ void FrmVelocidad::CancelButton_Click() {
     hide();
 }
 
-void FrmVelocidad::reject() { CancelButton_Click(); }
+void FrmVelocidad::reject() {
+    CancelButton_Click();
+}
 
 FrmVelocidad& frmVelocidad() {
     if (!instancia) {
@@ -116,10 +122,14 @@ FrmVelocidad& frmVelocidad() {
     return *instancia;
 }
 
-bool FrmVelocidadCargado() { return instancia != nullptr; }
+bool FrmVelocidadCargado() {
+    return instancia != nullptr;
+}
 
 void SeleccionarVelocidadInicial(Byte velocidad) {
     frmVelocidad().optVelocidad(velocidad)->setChecked(true);
 }
 
-void DescargarFrmVelocidad() { instancia.reset(); }
+void DescargarFrmVelocidad() {
+    instancia.reset();
+}
