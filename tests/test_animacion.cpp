@@ -200,63 +200,25 @@ void TestAnimacion::sumaTerminada_data() {
     QTest::addColumn<QString>("cuadro4");
     QTest::addColumn<bool>("conEnter");
     QTest::addColumn<int>("veces");
+    // clang-format off
     // Squares are read cell by cell in ordinal order (up each column from the bottom).
-    QTest::newRow("1/2 + 1/3") << "1"
-                               << "2"
-                               << "1"
-                               << "3" << 2 << 3 << "gggWWW"
-                               << "rWWrWW"
-                               << "GGGRRW"
-                               << "WWWWWW" << false << 1;
-    QTest::newRow("1/2 + 1/3, Enter, twice") << "1"
-                                             << "2"
-                                             << "1"
-                                             << "3" << 2 << 3 << "gggWWW"
-                                             << "rWWrWW"
-                                             << "GGGRRW"
-                                             << "WWWWWW" << true << 2;
-    QTest::newRow("1/2 + 1/2") << "1"
-                               << "2"
-                               << "1"
-                               << "2" << 2 << 2 << "ggWW"
-                               << "rWrW"
-                               << "GGRR"
-                               << "WWWW" << false << 1;
-    QTest::newRow("2/3 + 1/2") << "2"
-                               << "3"
-                               << "1"
-                               << "2" << 3 << 2 << "ggggWW"
-                               << "rWrWrW"
-                               << "GGGGRR"
-                               << "RWWWWW" << false << 1;
-    QTest::newRow("1/1 + 1/1") << "1"
-                               << "1"
-                               << "1"
-                               << "1" << 1 << 1 << "g"
-                               << "r"
-                               << "G"
+    QTest::newRow("1/2 + 1/3") << "1" << "2" << "1" << "3" << 2 << 3 << "gggWWW" << "rWWrWW"
+                               << "GGGRRW" << "WWWWWW" << false << 1;
+    QTest::newRow("1/2 + 1/3, Enter, twice") << "1" << "2" << "1" << "3" << 2 << 3 << "gggWWW"
+                                             << "rWWrWW" << "GGGRRW" << "WWWWWW" << true << 2;
+    QTest::newRow("1/2 + 1/2") << "1" << "2" << "1" << "2" << 2 << 2 << "ggWW" << "rWrW"
+                               << "GGRR" << "WWWW" << false << 1;
+    QTest::newRow("2/3 + 1/2") << "2" << "3" << "1" << "2" << 3 << 2 << "ggggWW" << "rWrWrW"
+                               << "GGGGRR" << "RWWWWW" << false << 1;
+    QTest::newRow("1/1 + 1/1") << "1" << "1" << "1" << "1" << 1 << 1 << "g" << "r" << "G"
                                << "R" << true << 1;
-    QTest::newRow("3/2 + 0/1") << "3"
-                               << "2"
-                               << "0"
-                               << "1" << 2 << 1 << "gg"
-                               << "WW"
-                               << "GG"
+    QTest::newRow("3/2 + 0/1") << "3" << "2" << "0" << "1" << 2 << 1 << "gg" << "WW" << "GG"
                                << "GW" << false << 1;
-    QTest::newRow("0/2 + 1/3") << "0"
-                               << "2"
-                               << "1"
-                               << "3" << 2 << 3 << "WWWWWW"
-                               << "rWWrWW"
-                               << "RRWWWW"
-                               << "WWWWWW" << false << 1;
-    QTest::newRow("-1/2 + 1/3") << "-1"
-                                << "2"
-                                << "1"
-                                << "3" << 2 << 3 << "WWWWWW"
-                                << "rWWrWW"
-                                << "RRWWWW"
-                                << "WWWWWW" << false << 1;
+    QTest::newRow("0/2 + 1/3") << "0" << "2" << "1" << "3" << 2 << 3 << "WWWWWW" << "rWWrWW"
+                               << "RRWWWW" << "WWWWWW" << false << 1;
+    QTest::newRow("-1/2 + 1/3") << "-1" << "2" << "1" << "3" << 2 << 3 << "WWWWWW" << "rWWrWW"
+                                << "RRWWWW" << "WWWWWW" << false << 1;
+    // clang-format on
 }
 
 // At the immediate speed "=" runs to its end without letting any event run: the finished picture

@@ -8,10 +8,6 @@ namespace {
 bool terminando = false;
 }
 
-void DoEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
 void EsperarEventos() {
     if (terminando) return;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -5,8 +5,6 @@
 
 class QWidget;
 
-// Runs the events that are pending and returns.
-void DoEvents();
 // Sleeps until at least one event has come, runs what is pending and returns; a wait loop that
 // tests its condition after each call costs next to no processor time.
 void EsperarEventos();

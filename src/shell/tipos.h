@@ -1,6 +1,6 @@
 #pragma once
 // The numeric types of the program's state and the conversions between them. Integer results are
-// always range-checked: a value that does not fit 16 bits is reported, never wrapped.
+// always range-checked: a value that does not fit 16 bits is never wrapped.
 
 #include <array>
 #include <cmath>
@@ -20,16 +20,8 @@ inline bool CabeEnInteger(long long v) {
     return v >= kIntegerMin && v <= kIntegerMax;
 }
 
-// Nearest integer, halves to the even neighbour; nothing when the result leaves 16 bits or the
-// value is not finite.
-inline std::optional<Integer> RedondearInteger(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const double r = std::nearbyint(v); // default rounding mode: ties to even
-    if (r < kIntegerMin || r > kIntegerMax) return std::nullopt;
-    return static_cast<Integer>(r);
-}
-
-// The same rounding, but a value beyond 16 bits is held at the nearer limit.
+// Nearest integer, halves to the even neighbour; a value beyond 16 bits is held at the nearer
+// limit.
 inline Integer RedondearIntegerSaturado(double v) {
     if (std::isnan(v)) return 0;
     const double r = std::nearbyint(v);
@@ -43,8 +35,6 @@ template <typename T, int Inferior, int Superior> class Arreglo {
   public:
     constexpr T& operator()(int i) { return datos_[posicion(i)]; }
     constexpr const T& operator()(int i) const { return datos_[posicion(i)]; }
-    static constexpr int LBound() { return Inferior; }
-    static constexpr int UBound() { return Superior; }
     void Borrar() { datos_.fill(T{}); }
 
   private:
