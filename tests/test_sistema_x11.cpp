@@ -17,11 +17,13 @@
 
 // The real program in a real X server with a real window manager, driven only from outside as a
 // pupil would: xdotool clicks and types, screenshots show what came out, and the process is watched
-// for how it ends.
+// for how it ends. ZAFRELO_PROGRAMA, a command line, runs another build instead (the installed
+// Windows one under Wine).
 class TestSistemaX11 : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
+    void sumaEnPantallaYSalirConCtrlX_data();
     void sumaEnPantallaYSalirConCtrlX();
     void altF4DuranteElVuelo();
     void cleanup();
@@ -43,6 +45,7 @@ class TestSistemaX11 : public QObject {
     // Types the two fractions, 1/2 in the left boxes and 1/3 in the right ones.
     bool TeclearFracciones(const QString& ventana);
 
+    QStringList comando_; // the program and its arguments
     QProcessEnvironment entorno_;
     QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
     std::unique_ptr<QProcess> xvfb_, openbox_, programa_;
@@ -161,7 +164,11 @@ void TestSistemaX11::initTestCase() {
         QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(herramienta)).isEmpty(),
                  qPrintable(QStringLiteral("%1 is not installed (scripts/setup installs it)")
                                 .arg(QLatin1String(herramienta))));
-    QVERIFY2(QFile::exists(QStringLiteral(ZAFRELO_EJECUTABLE)), ZAFRELO_EJECUTABLE);
+    comando_ = qEnvironmentVariableIsSet("ZAFRELO_PROGRAMA")
+                   ? QProcess::splitCommand(qEnvironmentVariable("ZAFRELO_PROGRAMA"))
+                   : QStringList{QStringLiteral(ZAFRELO_EJECUTABLE)};
+    QVERIFY2(!comando_.isEmpty() && !QStandardPaths::findExecutable(comando_[0]).isEmpty(),
+             qPrintable(comando_.join(u' ')));
 
     // A free display: no socket and no lock file; another server may take it between the look and
     // the start, so a server that dies at once means trying the next one.
@@ -228,7 +235,7 @@ std::optional<QImage> TestSistemaX11::Captura(const QString& ventana) {
 }
 
 QString TestSistemaX11::ArrancarPrograma() {
-    Arrancar(programa_, QStringLiteral(ZAFRELO_EJECUTABLE), {});
+    Arrancar(programa_, comando_[0], comando_.mid(1));
     if (!programa_->waitForStarted(10000)) return {};
     QElapsedTimer reloj;
     reloj.start();
@@ -292,11 +299,46 @@ bool TestSistemaX11::TeclearFracciones(const QString& ventana) {
                .ok;
 }
 
+void TestSistemaX11::sumaEnPantallaYSalirConCtrlX_data() {
+    QTest::addColumn<bool>("inmediato");
+    QTest::newRow("Medio") << false;    // the speed at start: five flights
+    QTest::newRow("Inmediato") << true; // chosen in the speed dialog from the keyboard
+}
+
 void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
+    QFETCH(bool, inmediato);
     const QString ventana = ArrancarPrograma();
     QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
     qInfo("window %s: menu bar %d px, side %.0f twips", qPrintable(ventana), arribaLienzo_, lado_);
     QVERIFY(TeclearFracciones(ventana));
+    if (inmediato) {
+        auto tecla = [&](const char* nombre) {
+            return Ejecutar(QStringLiteral("xdotool"),
+                            {QStringLiteral("key"), QLatin1String(nombre)})
+                .ok;
+        };
+        const QStringList buscarDialogo{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"),
+                                        QStringLiteral("^Zafrelo: configurar velocidad$")};
+        QVERIFY(tecla("ctrl+v"));
+        QByteArray dialogo;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(dialogo = Ejecutar(QStringLiteral("xdotool"), buscarDialogo).texto.trimmed())
+                 .isEmpty(),
+            10000);
+        // The keys go to the dialog only once the window manager has given it the focus.
+        QVERIFY(Ejecutar(QStringLiteral("xdotool"),
+                         {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                          QString::fromLatin1(dialogo.split('\n').first())})
+                    .ok);
+        QVERIFY(tecla("alt+i"));
+        QVERIFY(tecla("Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(Ejecutar(QStringLiteral("xdotool"), buscarDialogo).texto.isEmpty(),
+                                 10000);
+        QVERIFY(Ejecutar(QStringLiteral("xdotool"),
+                         {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana})
+                    .ok);
+    }
 
     // Cell k of the result (1 to 6): columns of the 2 × 3 grid from the left, rows from the bottom.
     // Each is sampled away from its top-left corner, where its number is printed.
@@ -332,17 +374,22 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     reloj.start();
     QImage anterior, imagen;
     bool quieta = false;
+    qint64 ultimaEnLlegar = -1; // when cell 5 was first seen red
     while (!quieta && reloj.elapsed() < 20000) {
         QTest::qWait(200);
         const std::optional<QImage> im = Captura(ventana);
         if (!im) continue;
         const QPoint q = muestraResultado(5);
-        quieta = ColorUniforme(*im, q.x(), q.y()) == kRojo && *im == anterior;
+        const bool llegada = ColorUniforme(*im, q.x(), q.y()) == kRojo;
+        if (llegada && ultimaEnLlegar < 0) ultimaEnLlegar = reloj.elapsed();
+        quieta = llegada && *im == anterior;
         anterior = *im;
         imagen = *im;
     }
     QVERIFY2(quieta, "the addition did not end with cell 5 red within 20 s");
-    qInfo("addition seen finished after %lld ms", reloj.elapsed());
+    qInfo("cell 5 seen landed after %lld ms", ultimaEnLlegar);
+    // At Medio the fifth cell sets off 59 ticks of 50 ms after Return; at Inmediato nothing flies.
+    if (inmediato) QVERIFY2(ultimaEnLlegar < 2000, "the cells flew: Inmediato was not chosen");
     imagen.save(QDir::temp().filePath(QStringLiteral("zafrelo_x11_suma.png")));
 
     const QRgb esperado[] = {kVerde, kVerde, kVerde, kRojo, kRojo, kBlanco};

@@ -6,6 +6,7 @@
 #include "shell/fuentes.h"
 #include "shell/twips.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,12 +72,22 @@ FrmVelocidad::FrmVelocidad()
         UbicarTwips(optVelocidad(i), 240, 360 + 360 * i, 1200, 255);
         Nombrar(optVelocidad(i), optVelocidad(i)->text().remove(QLatin1Char('&')),
                 QString::fromUtf8(kDescripcionesVelocidad[i]));
+        optVelocidad(i)->installEventFilter(this);
     }
 
     QWidget* orden[] = {cmdAceptar,      CancelButton,    optVelocidad(0), optVelocidad(1),
                         optVelocidad(2), optVelocidad(3), optVelocidad(4)};
     for (std::size_t k = 0; k + 1 < std::size(orden); ++k)
         setTabOrder(orden[k], orden[k + 1]);
+}
+
+bool FrmVelocidad::eventFilter(QObject* objeto, QEvent* evento) {
+    // Qt clicks a button for its access key 100 ms later, after showing it pressed; Enter typed
+    // within that time would accept the old option. The option is selected at once instead.
+    if (evento->type() == QEvent::Shortcut)
+        if (auto* opcion = qobject_cast<QRadioButton*>(objeto); opcion && opcion->isEnabled())
+            opcion->setChecked(true);
+    return QDialog::eventFilter(objeto, evento);
 }
 
 Single FrmVelocidad::Width() const {

@@ -31,6 +31,9 @@ class FrmVelocidad : public QDialog {
   public slots:
     // Esc and the close box act like "Cancelar".
     void reject() override;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 };
 
 // Where the dialog goes: centred over a window of the main window's outer size standing at the
