@@ -62,10 +62,12 @@ namespace {
 constexpr QRgb kVerde = 0x00FF00;
 constexpr QRgb kRojo = 0xFF0000;
 constexpr QRgb kBlanco = 0xFFFFFF;
-constexpr double kTwipsPorPixel = 15; // the server is started at 96 dpi
+// The server is started at 96 dpi: 15 twips a pixel, fewer where ZAFRELO_ESCALA tells that the
+// program runs scaled (1.5 for a Windows desktop at 150 %).
+double twipsPorPixel = 15;
 
 int Px(double twips) {
-    return int(std::lround(twips / kTwipsPorPixel));
+    return int(std::lround(twips / twipsPorPixel));
 }
 
 QRgb Color(const QImage& imagen, int x, int y) {
@@ -169,6 +171,8 @@ void TestSistemaX11::initTestCase() {
                    : QStringList{QStringLiteral(ZAFRELO_EJECUTABLE)};
     QVERIFY2(!comando_.isEmpty() && !QStandardPaths::findExecutable(comando_[0]).isEmpty(),
              qPrintable(comando_.join(u' ')));
+    if (qEnvironmentVariableIsSet("ZAFRELO_ESCALA"))
+        twipsPorPixel = 15 / qEnvironmentVariable("ZAFRELO_ESCALA").toDouble();
 
     // A free display: no socket and no lock file; another server may take it between the look and
     // the start, so a server that dies at once means trying the next one.
@@ -257,25 +261,21 @@ QString TestSistemaX11::ArrancarPrograma() {
     Ejecutar(QStringLiteral("xdotool"),
              {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana});
 
-    // The picture is up once square 1 shows: its top edge lies 60 twips below the menu bar, its
-    // left edge at 1080 twips; its right edge gives the side.
+    // The picture is up once square 1 shows. Its top edge, 60 twips below the menu bar, is the
+    // first dark run longer than 1500 twips from its left edge at 1080 twips (no text is); where
+    // the run ends gives the side.
     reloj.restart();
     while (reloj.elapsed() < 15000) {
         const std::optional<QImage> imagen = Captura(ventana);
-        if (imagen && imagen->width() > 100) {
-            const int x = Px(1080) + 8;
-            int y = 0;
-            while (y + 6 < imagen->height() && ColorUniforme(*imagen, x, y + 3) != kBlanco)
-                ++y;
-            if (y + 6 < imagen->height()) {
-                arribaLienzo_ = y - Px(60) - 1;
-                int derecha = Px(1080) + 1;
-                const int fila = y + 20;
-                while (derecha < imagen->width() && Color(*imagen, derecha, fila) == kBlanco)
-                    ++derecha;
-                lado_ = derecha * kTwipsPorPixel - 1080;
-                if (arribaLienzo_ > 0 && lado_ > 1500) return ventana;
-            }
+        for (int y = 0; imagen && y < imagen->height(); ++y) {
+            int x = Px(1080) + 1;
+            while (x < imagen->width() && qGray(imagen->pixel(x, y)) < 128)
+                ++x;
+            if (x - Px(1080) < Px(1500)) continue;
+            arribaLienzo_ = y - Px(60);
+            lado_ = (x - 1) * twipsPorPixel - 1080;
+            if (arribaLienzo_ > 0) return ventana;
+            break;
         }
         QTest::qWait(100);
     }
@@ -310,6 +310,16 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     const QString ventana = ArrancarPrograma();
     QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
     qInfo("window %s: menu bar %d px, side %.0f twips", qPrintable(ventana), arribaLienzo_, lado_);
+    {
+        // Crisp at any scale: the top edge of square 1 is one device pixel, between white ones.
+        const std::optional<QImage> im = Captura(ventana);
+        QVERIFY(im);
+        const int x = Px(1080 + lado_ / 2), borde = arribaLienzo_ + Px(60);
+        int oscuros = 0;
+        for (int y = borde - 4; y <= borde + 4; ++y)
+            oscuros += qGray(im->pixel(x, y)) < 128;
+        QCOMPARE(oscuros, 1);
+    }
     QVERIFY(TeclearFracciones(ventana));
     if (inmediato) {
         auto tecla = [&](const char* nombre) {
@@ -419,7 +429,7 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     const int lineaResultado = arribaLienzo_ + Px(arribaResultado);
     QCOMPARE(ContarSolidos(imagen, kVerde, 0, lineaResultado), 0);
     QCOMPARE(ContarSolidos(imagen, kRojo, 0, lineaResultado), 0);
-    const double celda = (ancho / kTwipsPorPixel - 2) * (alto / kTwipsPorPixel - 2);
+    const double celda = (ancho / twipsPorPixel - 2) * (alto / twipsPorPixel - 2);
     const long long verdes = ContarSolidos(imagen, kVerde, lineaResultado, imagen.height());
     const long long rojos = ContarSolidos(imagen, kRojo, lineaResultado, imagen.height());
     qInfo("solid pixels in the result area: %lld green, %lld red; one cell about %.0f", verdes,
