@@ -1,4 +1,5 @@
 #include "main_window/frm_principal.h"
+#include "shell/traduccion.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // The installed launcher: desktops match the running window to its name and icon by it.
     QApplication::setDesktopFileName(QStringLiteral(ZAFRELO_ID));
+    InstalarTraduccionQt();
     FrmPrincipal ventana;
     std::optional<SalirTrasPrimerCuadro> salir;
     if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {
