@@ -16,14 +16,15 @@
 #include <optional>
 
 // The real program in a real X server with a real window manager, driven only from outside as a
-// pupil would: xdotool clicks and types, screenshots show what came out, and the process is watched
-// for how it ends.
+// pupil would: xdotool clicks and types, screenshots show what came out, the process is watched
+// for how it ends, and the screen reader Orca says what a blind pupil would hear.
 class TestSistemaX11 : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
     void sumaEnPantallaYSalirConCtrlX();
     void altF4DuranteElVuelo();
+    void loQueDiceOrca();
     void cleanup();
     void cleanupTestCase();
 
@@ -45,7 +46,7 @@ class TestSistemaX11 : public QObject {
 
     QProcessEnvironment entorno_;
     QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
-    std::unique_ptr<QProcess> xvfb_, openbox_, programa_;
+    std::unique_ptr<QProcess> xvfb_, openbox_, programa_, bus_, atspi_, orca_;
     int pantalla_ = 0;
 
     // Where the picture lies in the window, found from the first screenshot.
@@ -424,6 +425,102 @@ void TestSistemaX11::altF4DuranteElVuelo() {
     QVERIFY2(terminado, "Alt+F4 during a flight did not end the program within 3 s");
     QCOMPARE(programa_->exitStatus(), QProcess::NormalExit);
     QCOMPARE(programa_->exitCode(), 0);
+}
+
+// Orca, started after the program as a pupil may well do, on a session bus and accessibility bus of
+// the test's own. With no speech server it still logs every utterance ("SPEECH OUTPUT: '…'").
+void TestSistemaX11::loQueDiceOrca() {
+    const QString lanzador = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+    if (QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() ||
+        !QFile::exists(lanzador))
+        QSKIP("orca, dbus-daemon or at-spi2-core is not installed (scripts/setup installs them)");
+    QTemporaryDir casa;
+    const QString bus = casa.filePath(QStringLiteral("bus"));
+    const QProcessEnvironment antes = entorno_;
+    auto parar = qScopeGuard([&] {
+        Parar(programa_);
+        Parar(orca_);
+        Parar(atspi_);
+        Parar(bus_);
+        entorno_ = antes;
+    });
+    Arrancar(bus_, QStringLiteral("dbus-daemon"),
+             {QStringLiteral("--session"), QStringLiteral("--nofork"),
+              QStringLiteral("--address=unix:path=") + bus});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bus), 10000);
+    entorno_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
+    for (const char* v : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        entorno_.insert(QLatin1String(v), casa.path());
+    Arrancar(atspi_, lanzador, {QStringLiteral("--launch-immediately")});
+    const QString ventana = ArrancarPrograma();
+    QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
+
+    // Orca writes its log in blocks; its customizations make it write line by line.
+    QVERIFY(QDir(casa.path()).mkpath(QStringLiteral("orca")));
+    QFile ajustes(casa.filePath(QStringLiteral("orca/orca-customizations.py")));
+    QVERIFY(ajustes.open(QIODevice::WriteOnly) &&
+            ajustes.write(
+                "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n") > 0);
+    ajustes.close();
+    QFile registro(casa.filePath(QStringLiteral("orca.log")));
+    Arrancar(orca_, QStringLiteral("orca"),
+             {QStringLiteral("--replace"), QStringLiteral("--user-prefs"),
+              casa.filePath(QStringLiteral("orca")), QStringLiteral("--debug-file"),
+              registro.fileName()});
+    // What Orca said since the last thing heard; waits for the words to be said.
+    QByteArray dicho;
+    auto oir = [&](const char* palabras) {
+        const QByteArray buscado = QByteArray("SPEECH OUTPUT: '") + palabras;
+        QElapsedTimer reloj;
+        reloj.start();
+        while (reloj.elapsed() < 10000) {
+            if (registro.isOpen() || (registro.exists() && registro.open(QIODevice::ReadOnly)))
+                dicho += registro.readAll();
+            if (const qsizetype k = dicho.indexOf(buscado); k >= 0) {
+                dicho.remove(0, k + buscado.size());
+                return true;
+            }
+            QTest::qWait(50);
+        }
+        qWarning("Orca did not say \"%s\"; it said:\n%s", palabras,
+                 qPrintable(QString::fromUtf8(dicho)
+                                .split(u'\n')
+                                .filter(QStringLiteral("SPEECH OUTPUT"))
+                                .join(u'\n')));
+        return false;
+    };
+    auto teclas = [&](const QString& lista) {
+        return Ejecutar(QStringLiteral("xdotool"),
+                        QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+                                    QStringLiteral("60")} +
+                            lista.split(u' '))
+            .ok;
+    };
+    QVERIFY(oir("Screen reader on."));
+
+    // Every box on Tab, an empty one that never had the focus included.
+    QVERIFY(teclas(QStringLiteral("Tab")) && oir("Denominador de la primera fracción text."));
+    QVERIFY(teclas(QStringLiteral("Tab")) && oir("Numerador de la segunda fracción text."));
+    QVERIFY(teclas(QStringLiteral("shift+Tab shift+Tab 1 Tab 2 Tab 1 Tab 3")) &&
+            oir("Denominador de la segunda fracción text."));
+    // Speed Rápido, then "=": the flights are told once, then the sum, the focus left in its box.
+    QVERIFY(teclas(QStringLiteral("ctrl+v")) && oir("Zafrelo: configurar velocidad"));
+    QVERIFY(teclas(QStringLiteral("alt+r Return")) && oir("Denominador de la segunda fracción"));
+    QVERIFY(teclas(QStringLiteral("Return")) && oir("notification Vuelan 5 celdas al resultado."));
+    QVERIFY(oir("notification Suma: 5 de 6 celdas coloreadas."));
+
+    // The last menu by its word, and Qt's button of the About box in Spanish.
+    QVERIFY(teclas(QStringLiteral("alt")) && oir("Archivo."));
+    QVERIFY(teclas(QStringLiteral("Left")) && oir("Ayuda."));
+    QVERIFY(teclas(QStringLiteral("Down")) && oir("Acerca de."));
+    QVERIFY(teclas(QStringLiteral("Return")) && oir("alert Acerca de..."));
+    QVERIFY(oir("Operaciones con zafrelo"));
+    QVERIFY2(!dicho.left(dicho.indexOf("SPEECH OUTPUT")).contains('\r'),
+             "the About text reached Orca with carriage returns");
+    QVERIFY(oir("Aceptar push button."));
+    QVERIFY(teclas(QStringLiteral("Return ctrl+x")));
+    QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
 }
 
 QTEST_MAIN(TestSistemaX11)
