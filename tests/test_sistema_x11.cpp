@@ -468,58 +468,46 @@ void TestSistemaX11::loQueDiceOrca() {
              {QStringLiteral("--replace"), QStringLiteral("--user-prefs"),
               casa.filePath(QStringLiteral("orca")), QStringLiteral("--debug-file"),
               registro.fileName()});
-    // What Orca said since the last thing heard; waits for the words to be said.
+    // Presses the keys, then waits for Orca to say the words after what it said before.
     QByteArray dicho;
-    auto oir = [&](const char* palabras) {
+    auto oir = [&](const QString& teclas, const char* palabras) {
+        const QStringList args =
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")} +
+            teclas.split(u' ', Qt::SkipEmptyParts);
+        if (!teclas.isEmpty() && !Ejecutar(QStringLiteral("xdotool"), args).ok) return false;
         const QByteArray buscado = QByteArray("SPEECH OUTPUT: '") + palabras;
         QElapsedTimer reloj;
-        reloj.start();
-        while (reloj.elapsed() < 10000) {
+        for (reloj.start(); reloj.elapsed() < 10000; QTest::qWait(50)) {
             if (registro.isOpen() || (registro.exists() && registro.open(QIODevice::ReadOnly)))
                 dicho += registro.readAll();
-            if (const qsizetype k = dicho.indexOf(buscado); k >= 0) {
-                dicho.remove(0, k + buscado.size());
-                return true;
-            }
-            QTest::qWait(50);
+            if (const qsizetype k = dicho.indexOf(buscado); k >= 0)
+                return dicho.remove(0, k + buscado.size()), true;
         }
-        qWarning("Orca did not say \"%s\"; it said:\n%s", palabras,
-                 qPrintable(QString::fromUtf8(dicho)
-                                .split(u'\n')
-                                .filter(QStringLiteral("SPEECH OUTPUT"))
-                                .join(u'\n')));
+        for (const QByteArray& linea : dicho.split('\n'))
+            if (linea.contains("SPEECH OUTPUT")) qWarning("Orca said %s", linea.constData());
         return false;
     };
-    auto teclas = [&](const QString& lista) {
-        return Ejecutar(QStringLiteral("xdotool"),
-                        QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                    QStringLiteral("60")} +
-                            lista.split(u' '))
-            .ok;
-    };
-    QVERIFY(oir("Screen reader on."));
+    QVERIFY(oir({}, "Screen reader on."));
 
     // Every box on Tab, an empty one that never had the focus included.
-    QVERIFY(teclas(QStringLiteral("Tab")) && oir("Denominador de la primera fracción text."));
-    QVERIFY(teclas(QStringLiteral("Tab")) && oir("Numerador de la segunda fracción text."));
-    QVERIFY(teclas(QStringLiteral("shift+Tab shift+Tab 1 Tab 2 Tab 1 Tab 3")) &&
-            oir("Denominador de la segunda fracción text."));
+    QVERIFY(oir(QStringLiteral("Tab"), "Denominador de la primera fracción text."));
+    QVERIFY(oir(QStringLiteral("Tab"), "Numerador de la segunda fracción text."));
+    QVERIFY(oir(QStringLiteral("shift+Tab shift+Tab 1 Tab 2 Tab 1 Tab 3"),
+                "Denominador de la segunda fracción text."));
     // Speed Rápido, then "=": the flights are told once, then the sum, the focus left in its box.
-    QVERIFY(teclas(QStringLiteral("ctrl+v")) && oir("Zafrelo: configurar velocidad"));
-    QVERIFY(teclas(QStringLiteral("alt+r Return")) && oir("Denominador de la segunda fracción"));
-    QVERIFY(teclas(QStringLiteral("Return")) && oir("notification Vuelan 5 celdas al resultado."));
-    QVERIFY(oir("notification Suma: 5 de 6 celdas coloreadas."));
+    QVERIFY(oir(QStringLiteral("ctrl+v"), "Zafrelo: configurar velocidad"));
+    QVERIFY(oir(QStringLiteral("alt+r Return"), "Denominador de la segunda fracción"));
+    QVERIFY(oir(QStringLiteral("Return"), "notification Vuelan 5 celdas al resultado."));
+    QVERIFY(oir({}, "notification Suma: 5 de 6 celdas coloreadas."));
 
-    // The last menu by its word, and Qt's button of the About box in Spanish.
-    QVERIFY(teclas(QStringLiteral("alt")) && oir("Archivo."));
-    QVERIFY(teclas(QStringLiteral("Left")) && oir("Ayuda."));
-    QVERIFY(teclas(QStringLiteral("Down")) && oir("Acerca de."));
-    QVERIFY(teclas(QStringLiteral("Return")) && oir("alert Acerca de..."));
-    QVERIFY(oir("Operaciones con zafrelo"));
+    // The last menu by its word, and the About box: its text and Qt's button in Spanish.
+    QVERIFY(oir(QStringLiteral("alt"), "Archivo.") && oir(QStringLiteral("Left"), "Ayuda."));
+    QVERIFY(oir(QStringLiteral("Down"), "Acerca de."));
+    QVERIFY(oir(QStringLiteral("Return"), "alert Acerca de...") &&
+            oir({}, "Operaciones con zafrelo"));
     QVERIFY2(!dicho.left(dicho.indexOf("SPEECH OUTPUT")).contains('\r'),
              "the About text reached Orca with carriage returns");
-    QVERIFY(oir("Aceptar push button."));
-    QVERIFY(teclas(QStringLiteral("Return ctrl+x")));
+    QVERIFY(oir({}, "Aceptar push button.") && oir(QStringLiteral("Return ctrl+x"), ""));
     QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
 }
 
