@@ -33,9 +33,13 @@ int main(int argc, char* argv[]) {
 #ifdef Q_OS_LINUX
     // Qt asks once, at start-up, whether a screen reader runs: a pupil who starts Orca after
     // Zafrelo would find it silent. Kept on, the bridge costs next to nothing while no screen
-    // reader listens (README, "Rendimiento").
-    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    // reader listens (README, "Rendimiento"). Qt takes the variable set to anything as on; "0"
+    // here gives the choice back to Qt.
+    constexpr char kSiempre[] = "QT_LINUX_ACCESSIBILITY_ALWAYS_ON";
+    if (qgetenv(kSiempre) == "0")
+        qunsetenv(kSiempre);
+    else if (!qEnvironmentVariableIsSet(kSiempre))
+        qputenv(kSiempre, "1");
 #endif
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zafrelo"));
