@@ -27,7 +27,7 @@ class ElementoMenu : public QAccessibleInterface, public QAccessibleActionInterf
 
     bool isValid() const override { return dueno_ && accion_; }
     QObject* object() const override { return accion_; }
-    QWindow* window() const override { return dueno_->window()->windowHandle(); }
+    QWindow* window() const override { return dueno_ ? dueno_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(dueno_);
     }
