@@ -1,4 +1,5 @@
 #include "main_window/frm_principal.h"
+#include "shell/traduccion.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,11 +30,23 @@ class SalirTrasPrimerCuadro : public QObject {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_LINUX
+    // Qt asks once, at start-up, whether a screen reader runs: a pupil who starts Orca after
+    // Zafrelo would find it silent. Kept on, the bridge costs next to nothing while no screen
+    // reader listens (README, "Rendimiento"). Qt takes the variable set to anything as on; "0"
+    // here gives the choice back to Qt.
+    constexpr char kSiempre[] = "QT_LINUX_ACCESSIBILITY_ALWAYS_ON";
+    if (qgetenv(kSiempre) == "0")
+        qunsetenv(kSiempre);
+    else if (!qEnvironmentVariableIsSet(kSiempre))
+        qputenv(kSiempre, "1");
+#endif
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zafrelo"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // The installed launcher: desktops match the running window to its name and icon by it.
     QApplication::setDesktopFileName(QStringLiteral(ZAFRELO_ID));
+    InstalarTraduccionQt();
     FrmPrincipal ventana;
     std::optional<SalirTrasPrimerCuadro> salir;
     if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {

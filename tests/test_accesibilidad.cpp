@@ -1,4 +1,5 @@
 #include "ayuda_pruebas.h"
+#include "main_window/accesibilidad.h"
 #include "main_window/descripcion.h"
 
 #include <QAccessible>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 // What a screen reader finds in the program, and the keyboard alone reaching every command: names
 // and descriptions of the controls and menus, the picture told in words as it changes, Enter and
@@ -26,6 +28,7 @@ class TestAccesibilidad : public QObject {
     void teclasEnBotones_data();
     void teclasEnBotones();
     void menusConAlt();
+    void cajaVaciaAnunciadaAlEntrar();
 };
 
 namespace {
@@ -41,6 +44,19 @@ QString Nombre(QObject* o) {
 QString Descripcion(QObject* o) {
     return Leido(o, QAccessible::Description);
 }
+
+// The notices spoken by themselves: screen readers speak the notification each time it shows.
+class OyenteDeAvisos : public QObject {
+  public:
+    explicit OyenteDeAvisos(FrmPrincipal& v) { v.findChild<AvisoVoz*>()->installEventFilter(this); }
+    QStringList avisos;
+
+  protected:
+    bool eventFilter(QObject* aviso, QEvent* e) override {
+        if (e->type() == QEvent::Show) avisos << static_cast<QWidget*>(aviso)->accessibleName();
+        return false;
+    }
+};
 
 QString DescripcionDelDibujo(FrmPrincipal& v) {
     return Descripcion(v.lienzo());
@@ -138,6 +154,26 @@ void TestAccesibilidad::nombresVentanaPrincipal() {
         if (archivo->child(k)->role() != QAccessible::Separator)
             items << archivo->child(k)->text(QAccessible::Name);
     QCOMPARE(items, QStringList({QStringLiteral("Nueva operación"), QStringLiteral("Salir")}));
+
+    // The picture is an image, which screen readers present; the menu bar's items are read by
+    // their menus' names ("Ayuda", not the sign "?"), and every item is described.
+    QCOMPARE(QAccessible::queryAccessibleInterface(v->lienzo())->role(), QAccessible::Graphic);
+    QAccessibleInterface* barra = QAccessible::queryAccessibleInterface(v->menuBar());
+    QCOMPARE(barra->text(QAccessible::Name), QStringLiteral("Barra de menús"));
+    QStringList menus;
+    for (int k = 0; k < barra->childCount(); ++k) {
+        QAccessibleInterface* menu = barra->child(k);
+        menus << menu->text(QAccessible::Name);
+        QVERIFY(!menu->text(QAccessible::Description).isEmpty());
+        QAccessibleInterface* popup = menu->child(0);
+        QVERIFY(popup && popup->parent()->object() == menu->object());
+        for (int j = 0; j < popup->childCount(); ++j)
+            QVERIFY2(popup->child(j)->role() == QAccessible::Separator ||
+                         !popup->child(j)->text(QAccessible::Description).isEmpty(),
+                     qPrintable(popup->child(j)->text(QAccessible::Name)));
+    }
+    QCOMPARE(menus, QStringList({QStringLiteral("Archivo"), QStringLiteral("Opciones"),
+                                 QStringLiteral("Ayuda")}));
 }
 
 void TestAccesibilidad::nombresDialogoVelocidad() {
@@ -209,11 +245,19 @@ void TestAccesibilidad::descripcionTrasSumar() {
                                    .arg(den2);
     QCOMPARE(DescripcionDelDibujo(*v), fracciones);
 
+    OyenteDeAvisos oyente(*v);
     QTest::keyClick(v->txtDen(2), Qt::Key_Return); // runs to its end before it returns
     QVERIFY(!v->Animando());
     QCOMPARE(DescripcionDelDibujo(*v), fracciones + QLatin1Char(' ') + suma);
     const int contadas = suma.section(QLatin1Char(' '), 1, 1).toInt();
     QCOMPARE(CeldasColoreadas(*v), contadas);
+    // Heard without asking, the focus left in its box: the flights once, if they take time, then
+    // the sum.
+    QStringList avisos({suma});
+    if (velocidad < 4)
+        avisos.prepend(QStringLiteral("Vuelan %1 celdas al resultado.").arg(contadas));
+    QCOMPARE(oyente.avisos, avisos);
+    QCOMPARE(QApplication::focusWidget(), v->txtDen(2));
 }
 
 // The words follow what the picture means: a fraction changed, a new operation, a resize that
@@ -338,6 +382,17 @@ void TestAccesibilidad::menusConAlt() {
     });
     QTest::keyClick(ayuda, Qt::Key_Return);
     QCOMPARE(titulo, QStringLiteral("Acerca de..."));
+}
+
+// Tab into an empty box that never had the focus: a box that reports its caret then does so
+// before the focus reaches the screen reader, which takes the box as announced and says nothing.
+// The report goes out with cursorPositionChanged.
+void TestAccesibilidad::cajaVaciaAnunciadaAlEntrar() {
+    auto v = NuevaVentana();
+    QSignalSpy cursor(v->txtDen(1), &QLineEdit::cursorPositionChanged);
+    QTest::keyClick(v->txtNum(1), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), v->txtDen(1));
+    QCOMPARE(cursor.count(), 0);
 }
 
 QTEST_MAIN(TestAccesibilidad)

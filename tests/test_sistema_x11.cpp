@@ -16,9 +16,10 @@
 #include <optional>
 
 // The real program in a real X server with a real window manager, driven only from outside as a
-// pupil would: xdotool clicks and types, screenshots show what came out, and the process is watched
-// for how it ends. ZAFRELO_PROGRAMA, a command line, runs another build instead (the installed
-// Windows one under Wine).
+// pupil would: xdotool clicks and types, screenshots show what came out, the process is watched
+// for how it ends, and the screen reader Orca says what a blind pupil would hear.
+// ZAFRELO_PROGRAMA, a command line, runs another build instead (the installed Windows one under
+// Wine).
 class TestSistemaX11 : public QObject {
     Q_OBJECT
   private slots:
@@ -26,6 +27,7 @@ class TestSistemaX11 : public QObject {
     void sumaEnPantallaYSalirConCtrlX_data();
     void sumaEnPantallaYSalirConCtrlX();
     void altF4DuranteElVuelo();
+    void loQueDiceOrca();
     void cleanup();
     void cleanupTestCase();
 
@@ -48,7 +50,7 @@ class TestSistemaX11 : public QObject {
     QStringList comando_; // the program and its arguments
     QProcessEnvironment entorno_;
     QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
-    std::unique_ptr<QProcess> xvfb_, openbox_, programa_;
+    std::unique_ptr<QProcess> xvfb_, openbox_, programa_, bus_, atspi_, orca_;
     int pantalla_ = 0;
 
     // Where the picture lies in the window, found from the first screenshot.
@@ -481,6 +483,90 @@ void TestSistemaX11::altF4DuranteElVuelo() {
     QVERIFY2(terminado, "Alt+F4 during a flight did not end the program within 3 s");
     QCOMPARE(programa_->exitStatus(), QProcess::NormalExit);
     QCOMPARE(programa_->exitCode(), 0);
+}
+
+// Orca, started after the program as a pupil may well do, on a session bus and accessibility bus of
+// the test's own. With no speech server it still logs every utterance ("SPEECH OUTPUT: '…'").
+void TestSistemaX11::loQueDiceOrca() {
+    const QString lanzador = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+    if (QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() ||
+        !QFile::exists(lanzador))
+        QSKIP("orca, dbus-daemon or at-spi2-core is not installed (scripts/setup installs them)");
+    QTemporaryDir casa;
+    const QString bus = casa.filePath(QStringLiteral("bus"));
+    const QProcessEnvironment antes = entorno_;
+    auto parar = qScopeGuard([&] {
+        Parar(programa_);
+        Parar(orca_);
+        Parar(atspi_);
+        Parar(bus_);
+        entorno_ = antes;
+    });
+    Arrancar(bus_, QStringLiteral("dbus-daemon"),
+             {QStringLiteral("--session"), QStringLiteral("--nofork"),
+              QStringLiteral("--address=unix:path=") + bus});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bus), 10000);
+    entorno_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
+    for (const char* v : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        entorno_.insert(QLatin1String(v), casa.path());
+    Arrancar(atspi_, lanzador, {QStringLiteral("--launch-immediately")});
+    const QString ventana = ArrancarPrograma();
+    QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
+
+    // Orca writes its log in blocks; its customizations make it write line by line.
+    QVERIFY(QDir(casa.path()).mkpath(QStringLiteral("orca")));
+    QFile ajustes(casa.filePath(QStringLiteral("orca/orca-customizations.py")));
+    QVERIFY(ajustes.open(QIODevice::WriteOnly) &&
+            ajustes.write(
+                "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n") > 0);
+    ajustes.close();
+    QFile registro(casa.filePath(QStringLiteral("orca.log")));
+    Arrancar(orca_, QStringLiteral("orca"),
+             {QStringLiteral("--replace"), QStringLiteral("--user-prefs"),
+              casa.filePath(QStringLiteral("orca")), QStringLiteral("--debug-file"),
+              registro.fileName()});
+    // Presses the keys, then waits for Orca to say the words after what it said before.
+    QByteArray dicho;
+    auto oir = [&](const QString& teclas, const char* palabras) {
+        const QStringList args =
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")} +
+            teclas.split(u' ', Qt::SkipEmptyParts);
+        if (!teclas.isEmpty() && !Ejecutar(QStringLiteral("xdotool"), args).ok) return false;
+        const QByteArray buscado = QByteArray("SPEECH OUTPUT: '") + palabras;
+        QElapsedTimer reloj;
+        for (reloj.start(); reloj.elapsed() < 10000; QTest::qWait(50)) {
+            if (registro.isOpen() || (registro.exists() && registro.open(QIODevice::ReadOnly)))
+                dicho += registro.readAll();
+            if (const qsizetype k = dicho.indexOf(buscado); k >= 0)
+                return dicho.remove(0, k + buscado.size()), true;
+        }
+        for (const QByteArray& linea : dicho.split('\n'))
+            if (linea.contains("SPEECH OUTPUT")) qWarning("Orca said %s", linea.constData());
+        return false;
+    };
+    QVERIFY(oir({}, "Screen reader on."));
+
+    // Every box on Tab, an empty one that never had the focus included.
+    QVERIFY(oir(QStringLiteral("Tab"), "Denominador de la primera fracción text."));
+    QVERIFY(oir(QStringLiteral("Tab"), "Numerador de la segunda fracción text."));
+    QVERIFY(oir(QStringLiteral("shift+Tab shift+Tab 1 Tab 2 Tab 1 Tab 3"),
+                "Denominador de la segunda fracción text."));
+    // Speed Rápido, then "=": the flights are told once, then the sum, the focus left in its box.
+    QVERIFY(oir(QStringLiteral("ctrl+v"), "Zafrelo: configurar velocidad"));
+    QVERIFY(oir(QStringLiteral("alt+r Return"), "Denominador de la segunda fracción"));
+    QVERIFY(oir(QStringLiteral("Return"), "notification Vuelan 5 celdas al resultado."));
+    QVERIFY(oir({}, "notification Suma: 5 de 6 celdas coloreadas."));
+
+    // The last menu by its word, and the About box: its text and Qt's button in Spanish.
+    QVERIFY(oir(QStringLiteral("alt"), "Archivo.") && oir(QStringLiteral("Left"), "Ayuda."));
+    QVERIFY(oir(QStringLiteral("Down"), "Acerca de."));
+    QVERIFY(oir(QStringLiteral("Return"), "alert Acerca de...") &&
+            oir({}, "Operaciones con zafrelo"));
+    QVERIFY2(!dicho.left(dicho.indexOf("SPEECH OUTPUT")).contains('\r'),
+             "the About text reached Orca with carriage returns");
+    QVERIFY(oir({}, "Aceptar push button.") && oir(QStringLiteral("Return ctrl+x"), ""));
+    QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
 }
 
 QTEST_MAIN(TestSistemaX11)

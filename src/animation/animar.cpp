@@ -77,6 +77,10 @@ void FrmPrincipal::cmdAnimar_Click() {
         for (int f = 1; f <= numerarFilas; ++f)
             NumerarCelda(Integer(f), Integer(c));
 
+    // A run that flies takes a while: say once what is coming, never cell by cell.
+    const long long celdas = CeldasDe(1, Filas, Columnas) + CeldasDe(2, Filas, Columnas);
+    if (Velocidad < 4 && celdas > 0) AnunciarVuelo(celdas);
+
     shpVuela->setWidth(AnchoCelda);
     shpVuela->setHeight(AltoCelda);
     Integer FilaDestino = 1, ColumnaDestino = 1;

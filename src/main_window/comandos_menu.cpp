@@ -25,10 +25,12 @@ void FrmPrincipal::mnuArchSalir_Click() {
 }
 
 void FrmPrincipal::mnuAyudaAcerca_Click() {
+    // Four lines. A Qt label breaks lines at "\n" alone; the carriage return of a Windows line end
+    // shows nothing but reaches screen readers as a stray character.
     MsgBox(this,
-           QStringLiteral("Operaciones con zafrelo\r\n"
-                          "(versión preliminar) \r\n"
-                          "\r\n"
+           QStringLiteral("Operaciones con zafrelo\n"
+                          "(versión preliminar) \n"
+                          "\n"
                           "Hecho para la clase de matemáticas por el equipo de Zafrelo"),
            QStringLiteral("Acerca de..."));
 }

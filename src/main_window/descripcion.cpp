@@ -2,8 +2,10 @@
 
 #include "main_window/descripcion.h"
 
+#include "main_window/accesibilidad.h"
 #include "main_window/frm_principal.h"
 #include "shell/estado.h"
+#include "shell/eventos.h"
 
 namespace {
 
@@ -15,27 +17,30 @@ QString Fraccion(Integer num, Integer den) {
 
 } // namespace
 
-QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2,
-                          const std::optional<SumaContada>& suma) {
-    QString texto = QStringLiteral("Primera fracción: %1. Segunda fracción: %2.")
-                        .arg(Fraccion(num1, den1), Fraccion(num2, den2));
-    if (!suma || suma->num1 != num1 || suma->den1 != den1 || suma->num2 != num2 ||
-        suma->den2 != den2)
-        return texto;
-    const bool una = suma->porCuadro == 1;
+QString FraseSuma(const SumaContada& suma) {
+    const bool una = suma.porCuadro == 1;
     const QString celdas = una ? QStringLiteral("celda") : QStringLiteral("celdas");
     // Within one square the count reads as a fraction ("5 de 6"); past it, as cells against the
     // size of a square, since "8 de 6" would not make sense.
-    if (suma->coloreadas <= suma->porCuadro)
-        return texto +
-               QStringLiteral(" Suma: %1 de %2 %3 %4.")
-                   .arg(suma->coloreadas)
-                   .arg(suma->porCuadro)
-                   .arg(celdas, una ? QStringLiteral("coloreada") : QStringLiteral("coloreadas"));
-    return texto + QStringLiteral(" Suma: %1 celdas coloreadas; cada cuadro tiene %2 %3.")
-                       .arg(suma->coloreadas)
-                       .arg(suma->porCuadro)
-                       .arg(celdas);
+    if (suma.coloreadas <= suma.porCuadro)
+        return QStringLiteral("Suma: %1 de %2 %3 %4.")
+            .arg(suma.coloreadas)
+            .arg(suma.porCuadro)
+            .arg(celdas, una ? QStringLiteral("coloreada") : QStringLiteral("coloreadas"));
+    return QStringLiteral("Suma: %1 celdas coloreadas; cada cuadro tiene %2 %3.")
+        .arg(suma.coloreadas)
+        .arg(suma.porCuadro)
+        .arg(celdas);
+}
+
+QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2,
+                          const std::optional<SumaContada>& suma) {
+    const QString texto = QStringLiteral("Primera fracción: %1. Segunda fracción: %2.")
+                              .arg(Fraccion(num1, den1), Fraccion(num2, den2));
+    if (!suma || suma->num1 != num1 || suma->den1 != den1 || suma->num2 != num2 ||
+        suma->den2 != den2)
+        return texto;
+    return texto + QLatin1Char(' ') + FraseSuma(*suma);
 }
 
 void FrmPrincipal::DescribirDibujo() {
@@ -55,4 +60,11 @@ void FrmPrincipal::DescribirSuma(Integer filaDestino, Integer columnaDestino) {
                         Num(2),
                         Den(2)};
     DescribirDibujo();
+    // Heard at once, wherever the focus stands: the pupil need not go looking for the result.
+    if (!Terminando()) aviso_->Anunciar(FraseSuma(*suma_));
+}
+
+void FrmPrincipal::AnunciarVuelo(long long celdas) {
+    aviso_->Anunciar(celdas == 1 ? QStringLiteral("Vuela 1 celda al resultado.")
+                                 : QStringLiteral("Vuelan %1 celdas al resultado.").arg(celdas));
 }

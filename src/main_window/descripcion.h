@@ -16,8 +16,11 @@ struct SumaContada {
     Integer num1 = 0, den1 = 0, num2 = 0, den2 = 0;
 };
 
-// "Primera fracción: 1/2. Segunda fracción: 1/3." then, for a sum of those fractions,
-// " Suma: 5 de 6 celdas coloreadas." or, past one square, " Suma: 8 celdas coloreadas; cada
-// cuadro tiene 6 celdas."
+// "Suma: 5 de 6 celdas coloreadas." or, past one square, "Suma: 8 celdas coloreadas; cada cuadro
+// tiene 6 celdas."
+QString FraseSuma(const SumaContada& suma);
+
+// "Primera fracción: 1/2. Segunda fracción: 1/3." then, for a sum of those fractions, its
+// sentence.
 QString DescripcionDibujo(Integer num1, Integer den1, Integer num2, Integer den2,
                           const std::optional<SumaContada>& suma);

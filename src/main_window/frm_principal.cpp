@@ -1,5 +1,6 @@
 #include "main_window/frm_principal.h"
 
+#include "main_window/accesibilidad.h"
 #include "shell/estado.h"
 #include "shell/eventos.h"
 #include "shell/fuentes.h"
@@ -41,10 +42,12 @@ FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     setWindowTitle(QStringLiteral("Zafrelo - prototipo"));
     setFont(FuenteVentana());
     setWindowIcon(IconoPrograma());
+    InstalarAccesibilidad();
     lienzo_ = new Lienzo(this);
     lienzo_->setObjectName(QStringLiteral("lienzo"));
     lienzo_->setAccessibleName(QStringLiteral("Modelo de área"));
     setCentralWidget(lienzo_);
+    aviso_ = new AvisoVoz(this);
     CrearMenus();
     CrearControles();
     OrdenarTabulacion();
@@ -96,6 +99,15 @@ void FrmPrincipal::CrearMenus() {
     Nombrar(opciones, QStringLiteral("Opciones"),
             QStringLiteral("Elegir con qué rapidez vuelan las celdas"));
     Nombrar(ayuda, QStringLiteral("Ayuda"), QStringLiteral("Quién hizo Zafrelo y qué versión es"));
+    Nombrar(menuBar(), QStringLiteral("Barra de menús"),
+            QStringLiteral("Los menús Archivo, Opciones y Ayuda"));
+    DescribirAccion(mnuArchNueva,
+                    QStringLiteral("Vacía las dos fracciones y los cuatro cuadrados"));
+    DescribirAccion(mnuArchSalir, QStringLiteral("Cierra Zafrelo"));
+    DescribirAccion(mnuOpcVelocidad,
+                    QStringLiteral("Abre el diálogo que elige la rapidez de las celdas"));
+    DescribirAccion(mnuAyudaAcerca,
+                    QStringLiteral("Muestra el nombre del programa, su versión y quién lo hizo"));
     connect(mnuArchNueva, &QAction::triggered, this, [this] { mnuArchNueva_Click(); });
     connect(mnuArchSalir, &QAction::triggered, this, [this] { mnuArchSalir_Click(); });
     connect(mnuOpcVelocidad, &QAction::triggered, this, [this] { mnuOpcVelocidad_Click(); });
@@ -110,6 +122,10 @@ void FrmPrincipal::CrearControles() {
         caja->setTextMargins(0, 0, 0, 0);
         UbicarTwips(caja, x, y, 495, 285);
         caja->installEventFilter(this);
+        // A box reports its caret the first time it moves, and on the first Tab into an empty box
+        // that report came before the focus: screen readers then took the box as already
+        // announced and said nothing. Placing the caret now leaves nothing to report then.
+        caja->setCursorPosition(0);
         // Enter in any fraction box runs the "=" command, as the window's default button would.
         connect(caja, &QLineEdit::returnPressed, this, [this] { cmdAnimar_Click(); });
         return caja;

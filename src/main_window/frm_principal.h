@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class AvisoVoz;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -86,6 +87,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     void DescribirDibujo();
     // The end of "=": the cursor stands on the first result cell the run left free.
     void DescribirSuma(Integer filaDestino, Integer columnaDestino);
+    // The start of a run that flies: how many cells are on their way.
+    void AnunciarVuelo(long long celdas);
 
   protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -100,6 +103,7 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     bool DebeIrAlMenu(const QKeyEvent& tecla) const;
 
     Lienzo* lienzo_ = nullptr;
+    AvisoVoz* aviso_ = nullptr;
     bool animando_ = false;
     // The last finished addition, while the picture still shows it.
     std::optional<SumaContada> suma_;
