@@ -5,6 +5,7 @@ beside the program or is part of Windows.
 import os
 import struct
 import sys
+import zlib
 
 import pefile
 
@@ -29,6 +30,16 @@ if (fijo.FileVersionMS, fijo.FileVersionLS, fijo.ProductVersionMS) != (
         numero[0] << 16 | numero[1], 0, numero[0] << 16 | numero[1]):
     fallos.append("FILEVERSION or PRODUCTVERSION is not " + version)
 
+# Qt's own texts in Spanish travel inside the program: a resource, zlib-compressed, holds Qt's
+# catalogue, whose texts are UTF-16.
+def recursos_comprimidos(datos):
+    for inicio in (i for i in range(len(datos) - 1) if datos[i] == 0x78 and datos[i + 1] == 0xDA):
+        try:
+            yield zlib.decompressobj().decompress(datos[inicio:inicio + (1 << 20)])
+        except zlib.error:
+            pass
+if not any("Aceptar".encode("utf-16-be") in r for r in recursos_comprimidos(exe.__data__)):
+    fallos.append("no Spanish translation of Qt inside")
 if exe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
     fallos.append("a console program, not a GUI one")
 
