@@ -323,34 +323,14 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
         QCOMPARE(oscuros, 1);
     }
     QVERIFY(TeclearFracciones(ventana));
-    if (inmediato) {
-        auto tecla = [&](const char* nombre) {
-            return Ejecutar(QStringLiteral("xdotool"),
-                            {QStringLiteral("key"), QLatin1String(nombre)})
-                .ok;
-        };
-        const QStringList buscarDialogo{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--name"),
-                                        QStringLiteral("^Zafrelo: configurar velocidad$")};
-        QVERIFY(tecla("ctrl+v"));
-        QByteArray dialogo;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !(dialogo = Ejecutar(QStringLiteral("xdotool"), buscarDialogo).texto.trimmed())
-                 .isEmpty(),
-            10000);
-        // The keys go to the dialog only once the window manager has given it the focus.
-        QVERIFY(Ejecutar(QStringLiteral("xdotool"),
-                         {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                          QString::fromLatin1(dialogo.split('\n').first())})
-                    .ok);
-        QVERIFY(tecla("alt+i"));
-        QVERIFY(tecla("Return"));
-        QTRY_VERIFY_WITH_TIMEOUT(Ejecutar(QStringLiteral("xdotool"), buscarDialogo).texto.isEmpty(),
-                                 10000);
-        QVERIFY(Ejecutar(QStringLiteral("xdotool"),
-                         {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana})
-                    .ok);
-    }
+    // Ctrl+V, and once the window manager has given the dialog the focus, Alt+I and Enter.
+    const QString elegirInmediato[] = {
+        QStringLiteral("key ctrl+v"),
+        QStringLiteral("search --sync --onlyvisible --name ^Zafrelo:.configurar.velocidad$ "
+                       "windowactivate --sync"),
+        QStringLiteral("key alt+i Return"), QStringLiteral("windowactivate --sync ") + ventana};
+    for (const QString& pasos : elegirInmediato)
+        if (inmediato) QVERIFY(Ejecutar(QStringLiteral("xdotool"), pasos.split(u' ')).ok);
 
     // Cell k of the result (1 to 6): columns of the 2 × 3 grid from the left, rows from the bottom.
     // Each is sampled away from its top-left corner, where its number is printed.
