@@ -547,6 +547,10 @@ void TestSistemaX11::loQueDiceOrca() {
              "the About text reached Orca with carriage returns");
     QVERIFY(oir({}, "Aceptar push button.") && oir(QStringLiteral("Return ctrl+x"), ""));
     QVERIFY2(programa_->waitForFinished(5000), "Ctrl+X did not end the program");
+    // Qt's AT-SPI bridge holds a copy of each key event until the screen reader has answered for
+    // it; the program ends on Ctrl+X before Orca has, and LeakSanitizer then reports that copy
+    // (88 bytes, allocated in Qt). Outside the sanitizers the status must be 0.
+    if (!entorno_.contains(QStringLiteral("ASAN_OPTIONS"))) QCOMPARE(programa_->exitCode(), 0);
 }
 
 QTEST_MAIN(TestSistemaX11)
