@@ -2,8 +2,11 @@
 #include "main_window/disposicion.h"
 #include "main_window/frm_principal.h"
 #include "shell/estado.h"
+#include "shell/twips.h"
 
 #include <QTest>
+
+#include <cmath>
 
 // Geometry of the squares, the common grid and the resize layout, from the shared state alone.
 class TestGeometria : public QObject {
@@ -183,6 +186,8 @@ void TestGeometria::coordenadasFueraDeRango() {
     QVERIFY(!OrdinalCelda(32767, 2));
     Filas = 32767;
     QCOMPARE(int(FilaY(-32768)), 32767);
+    volatile double nan = std::nan(""); // twips to pixels is defined for NaN too
+    QCOMPARE(TwipsAPixeles(nan, 96), 0);
 }
 
 QTEST_MAIN(TestGeometria)

@@ -44,6 +44,7 @@ class ElementoMenu : public QAccessibleInterface, public QAccessibleActionInterf
         return hijo && hijo->rect().contains(x, y) ? hijo : nullptr;
     }
     QRect rect() const override {
+        if (!isValid()) return {}; // the menu or the action is gone
         QRect r;
         if (auto* barra = qobject_cast<QMenuBar*>(dueno_)) r = barra->actionGeometry(accion_);
         if (auto* menu = qobject_cast<QMenu*>(dueno_)) r = menu->actionGeometry(accion_);
@@ -54,6 +55,10 @@ class ElementoMenu : public QAccessibleInterface, public QAccessibleActionInterf
     }
     QAccessible::State state() const override {
         QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
         s.invisible = !dueno_->isVisible() || !accion_->isVisible();
         s.disabled = accion_->isSeparator() || !accion_->isEnabled();
         s.focusable = !s.disabled;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <tuple>
 
 QColor ColorDesdeLong(Long color) {
@@ -276,7 +277,9 @@ void Lienzo::DibujarLineas() {
         const Sello* sello;
         int y, x;
         bool operator<(const Estampa& o) const {
-            return std::tie(sello, y, x) < std::tie(o.sello, o.y, o.x);
+            // Stamps of one segment together; `<` does not order pointers to separate objects.
+            if (sello != o.sello) return std::less<const Sello*>()(sello, o.sello);
+            return std::tie(y, x) < std::tie(o.y, o.x);
         }
     };
     std::vector<Estampa> estampas;

@@ -11,7 +11,9 @@ inline constexpr double kTwipsPorPulgada = 1440.0;
 
 inline int TwipsAPixeles(double twips, double puntosPorPulgada) {
     const double px = std::floor(twips * puntosPorPulgada / kTwipsPorPulgada + 0.5);
-    // Far beyond any screen; keeps the int conversion defined whatever the twips were.
+    // Far beyond any screen; keeps the int conversion defined whatever the twips were. NaN would
+    // pass std::clamp unchanged and make it undefined.
+    if (std::isnan(px)) return 0;
     return static_cast<int>(std::clamp(px, -1.0e7, 1.0e7));
 }
 
