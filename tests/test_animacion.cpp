@@ -32,6 +32,7 @@ class TestAnimacion : public QObject {
     void vueloSinBajar();
     void sumaEnVuelo();
     void escribirYRedimensionarEnVuelo();
+    void cambiosEnVuelo();
 };
 
 namespace {
@@ -584,6 +585,60 @@ void TestAnimacion::escribirYRedimensionarEnVuelo() {
     QCOMPARE(ColorEn(*v, 2350 + 900, 2180 + 900), kVerde);
     // The second: square 4 of the new layout, at (5450, 3380), with the run's cell size.
     QCOMPARE(ColorEn(*v, 5450 + 900, 3380 + 900), kRojo);
+    ComprobarEnReposo(*v);
+}
+
+// On a dark desktop, 2/4 + 1/3; in its first flight the second numerator is retyped and
+// Simplificar makes 1/2. Nothing drawn then is hatched, the ink shows on white, and the sum told is
+// what landed on the run's 4 × 3 grid. Then a new operation in a flight of 9/2 + 1/3 stops it, and
+// nothing of the old operation stays, not even the cells beside the squares.
+void TestAnimacion::cambiosEnVuelo() {
+    const QPalette clara = QApplication::palette();
+    QPalette oscura = clara;
+    oscura.setColor(QPalette::Window, Qt::black);
+    oscura.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(oscura);
+    auto v = VentanaDeLado1800();
+    Escribir(*v, "2", "4", "1", "3");
+    Velocidad = 3;
+    Vigia vigia;
+    std::function<void()> enVuelo = [&] {
+        QTest::keyClicks(v->txtNum(2), QStringLiteral("\b1"));
+        QTest::mouseClick(v->cmdSimpli(1), Qt::LeftButton);
+    };
+    connect(v->tmr, &QTimer::timeout, v.get(), [&] {
+        if (auto f = std::exchange(enVuelo, nullptr)) f();
+    });
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    const bool numero = HayNumero(*v, 3700, 2180); // ordinal 12, on a white cell
+    int puntos = 0;                                // the grid in square 4
+    for (Single y = 2840; y < 3320; y += 15)
+        puntos += ColorEn(*v, 5600, y) == kNegro;
+    QApplication::setPalette(clara);
+    QVERIFY(numero && puntos > 0);
+    QCOMPARE(Cuadro(*v, 1, 4, 3) + Cuadro(*v, 2, 4, 3), QStringLiteral("GgggggWWWWWWrWWrWWRWWRWW"));
+    QCOMPARE(Cuadro(*v, 3, 4, 3) + Cuadro(*v, 4, 4, 3), QStringLiteral("GGGGGGWWWWWWRRWWWWWWWWWW"));
+    QCOMPARE(v->lienzo()->accessibleDescription(),
+             QStringLiteral(
+                 "Primera fracción: 1/2. Segunda fracción: 1/3. Suma: 8 de 12 celdas coloreadas."));
+    QCOMPARE(v->findChild<QWidget*>(QStringLiteral("avisoVoz"))->accessibleName(),
+             QStringLiteral("Suma: 8 de 12 celdas coloreadas."));
+    const Long fondo = LongDesdeColor(clara.color(QPalette::Window));
+    QTRY_COMPARE(ColorEn(*v, 200, 4500), fondo); // drawn again in the new colours
+
+    QTest::keyClick(v->txtNum(1), Qt::Key_N, Qt::ControlModifier);
+    Escribir(*v, "9", "2", "1", "3");
+    Velocidad = 4;
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    Velocidad = 3;
+    enVuelo = [&] { QTest::keyClick(v->txtNum(1), Qt::Key_N, Qt::ControlModifier); };
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(Cuadro(*v, k, 2, 3), QStringLiteral("WWWWWW"));
+    QCOMPARE(ColorEn(*v, 3300, 900), fondo);  // strip 3 of 9/2, beside square 1
+    QCOMPARE(ColorEn(*v, 6500, 3500), fondo); // result cell 13, beside square 4
+    QCOMPARE(v->lienzo()->accessibleDescription(),
+             QStringLiteral("Primera fracción: vacía. Segunda fracción: vacía."));
     ComprobarEnReposo(*v);
 }
 

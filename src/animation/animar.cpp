@@ -84,10 +84,17 @@ void FrmPrincipal::cmdAnimar_Click() {
     shpVuela->setWidth(AnchoCelda);
     shpVuela->setHeight(AltoCelda);
     Integer FilaDestino = 1, ColumnaDestino = 1;
-    // A run goes on while the program is not closing and its next target can still be drawn;
-    // a fraction changed in the middle of it can only shorten it.
+    VueloAbandonado = false;
+    celdasPosadas_ = 0;
+    // A run goes on while the program is not closing, no new operation has dropped it, and its
+    // next target can still be drawn. A fraction changed in the middle of it counts from then on
+    // and can lengthen it as well as shorten it: a larger denominator gives longer strips.
     auto seguir = [&] {
-        return !Terminando() && DestinoCabe(FilaDestino, ColumnaDestino, AnchoCelda, AltoCelda);
+        return !Terminando() && !VueloAbandonado &&
+               DestinoCabe(FilaDestino, ColumnaDestino, AnchoCelda, AltoCelda);
+    };
+    auto volar = [&](Byte i, int c, int r) {
+        if (VolarCelda(i, Integer(c), Integer(r), FilaDestino, ColumnaDestino)) ++celdasPosadas_;
     };
     for (Byte i = 1; i <= 2 && seguir(); ++i) {
         shpVuela->setFillColor(Colores(i));
@@ -97,11 +104,11 @@ void FrmPrincipal::cmdAnimar_Click() {
             if (Orientacion(i) == 1) {
                 const int celdas = Filas;
                 for (int j = 1; j <= celdas && seguir(); ++j)
-                    VolarCelda(i, Integer(k), Integer(j), FilaDestino, ColumnaDestino);
+                    volar(i, k, j);
             } else {
                 const int celdas = Columnas;
                 for (int j = 1; j <= celdas && seguir(); ++j)
-                    VolarCelda(i, Integer(j), Integer(k), FilaDestino, ColumnaDestino);
+                    volar(i, j, k);
             }
         }
     }
@@ -109,7 +116,18 @@ void FrmPrincipal::cmdAnimar_Click() {
     AnchoCelda = 0;
     AltoCelda = 0;
     animando_ = false;
-    DescribirSuma(FilaDestino, ColumnaDestino);
+    // A new operation in the middle leaves nothing of this one, its sum included.
+    if (VueloAbandonado) {
+        VueloAbandonado = false;
+        return;
+    }
+    // Told as the picture shows it: the cells that landed since it was last redrawn, on the grid
+    // whose cells they are, whatever the fractions became meanwhile.
+    DescribirSuma(celdasPosadas_, static_cast<long long>(filas) * columnas);
+}
+
+void FrmPrincipal::AbandonarSuma() {
+    if (animando_) VueloAbandonado = true;
 }
 
 void FrmPrincipal::tmr_Timer() {

@@ -34,17 +34,23 @@ int TicksDeVuelo(Single y0, Single destinoY, Integer pasos) {
     return ticks;
 }
 
-void VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& ColumnaDestino) {
+bool VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& ColumnaDestino) {
     const Esquina origen = EsquinaCeldaOperando(i, c, r);
     VueloX = origen.x;
     VueloY = origen.y;
     const Single DestinoX = ColumnaX(ColumnaDestino);
     const Single DestinoY = FilaY(FilaDestino);
 
-    // Lift: the source cell turns white, cross-hatched in the operand's colour.
+    // Lift: the source cell turns white, cross-hatched in the operand's colour. The hatch is this
+    // box's alone: whatever is drawn while the cell flies (a typed fraction, a resize) is drawn
+    // with the fill the surface had before.
+    const int fillStyle = frmLienzo->FillStyle();
+    const Long fillColor = frmLienzo->FillColor();
     frmLienzo->setFillColor(shpVolador->FillColor());
     frmLienzo->setFillStyle(kFillStyleCruzDiagonal);
     DibujarCaja(VueloX, VueloY, AnchoCelda, AltoCelda, Colores(3));
+    frmLienzo->setFillStyle(fillStyle);
+    frmLienzo->setFillColor(fillColor);
 
     if (Velocidad < 4) {
         const Integer Pasos = PasosDeVelocidad(Velocidad);
@@ -57,11 +63,12 @@ void VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& Col
         Temporizador* tmr = MiembroComo<Temporizador>(*frmLienzo, QStringLiteral("tmr"));
         tmr->setEnabled(true);
         // Events run while the cell flies; the wait sleeps between them.
-        while (SigueVolando(DestinoY, PasoY, VueloY) && TicksVuelo < PasosVuelo && !Terminando())
+        while (SigueVolando(DestinoY, PasoY, VueloY) && TicksVuelo < PasosVuelo && !Terminando() &&
+               !VueloAbandonado)
             EsperarEventos();
         tmr->setEnabled(false);
         shpVolador->setVisible(false);
-        if (Terminando()) return;
+        if (Terminando() || VueloAbandonado) return false;
     }
 
     // Land: the target takes the operand's colour, solid, and shows its number again.
@@ -78,4 +85,5 @@ void VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& Col
     } else {
         FilaDestino = Integer(FilaDestino + 1);
     }
+    return true;
 }

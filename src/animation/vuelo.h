@@ -22,6 +22,10 @@ int TicksDeVuelo(Single y0, Single destinoY, Integer pasos);
 inline int TicksVuelo = 0;
 inline int PasosVuelo = 0;
 
+// Set while a flight is under way to drop it: the cell vanishes without landing.
+inline bool VueloAbandonado = false;
+
 // Lifts the source cell of operand i at (column c, row r), flies it to the target cursor unless the
-// speed is immediate, lands it, numbers it, and moves the cursor to the next result cell.
-void VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& ColumnaDestino);
+// speed is immediate, lands it, numbers it, and moves the cursor to the next result cell. False
+// when the cell did not land: the program is closing or the flight was abandoned.
+bool VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& ColumnaDestino);

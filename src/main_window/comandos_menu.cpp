@@ -8,11 +8,15 @@
 #include <QLineEdit>
 
 void FrmPrincipal::mnuArchNueva_Click() {
+    // Nothing of the old operation stays: an addition still flying stops where it is, and the
+    // picture is wiped, also where cells of a fraction above one lay beside the squares.
+    AbandonarSuma();
     for (int i = 1; i <= 2; ++i) {
         txtNum(i)->setText(QString());
         txtDen(i)->setText(QString());
     }
     // The grid size is kept: it changes only when a denominator is accepted.
+    Cls();
     for (Byte k = 1; k <= 4; ++k)
         DibujarCuadro(k);
     suma_.reset();

@@ -49,16 +49,8 @@ void FrmPrincipal::DescribirDibujo() {
     if (lienzo_->accessibleDescription() != texto) lienzo_->setAccessibleDescription(texto);
 }
 
-void FrmPrincipal::DescribirSuma(Integer filaDestino, Integer columnaDestino) {
-    // The cursor visits the result cells in the order of their ordinals, so the cells landed are
-    // the ordinals before the one it stands on.
-    const long long filas = Filas;
-    suma_ = SumaContada{(columnaDestino - 1) * filas + filaDestino - 1,
-                        filas * Columnas,
-                        Num(1),
-                        Den(1),
-                        Num(2),
-                        Den(2)};
+void FrmPrincipal::DescribirSuma(long long coloreadas, long long porCuadro) {
+    suma_ = SumaContada{coloreadas, porCuadro, Num(1), Den(1), Num(2), Den(2)};
     DescribirDibujo();
     // Heard at once, wherever the focus stands: the pupil need not go looking for the result.
     if (!Terminando()) aviso_->Anunciar(FraseSuma(*suma_));

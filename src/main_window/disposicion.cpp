@@ -45,7 +45,9 @@ void FrmPrincipal::Form_Resize() {
     ColocarCuadrados();
     Cls();
     RedibujarTodo();
-    // The redraw has no result cells: an addition shown before is gone from the picture.
+    // The redraw has no result cells: an addition shown before is gone from the picture, and one
+    // under way counts only the cells it lands from now on.
     suma_.reset();
+    celdasPosadas_ = 0;
     DescribirDibujo();
 }

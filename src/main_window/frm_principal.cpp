@@ -47,6 +47,10 @@ FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     lienzo_->setObjectName(QStringLiteral("lienzo"));
     lienzo_->setAccessibleName(QStringLiteral("Modelo de área"));
     setCentralWidget(lienzo_);
+    // The picture's background follows the desktop's colours: drawn again, as on a resize.
+    connect(lienzo_, &Lienzo::ColoresCambiados, this, [this] {
+        if (isVisible()) Form_Resize();
+    });
     aviso_ = new AvisoVoz(this);
     CrearMenus();
     CrearControles();

@@ -85,8 +85,10 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     // What a screen reader says of the picture: both fractions as stored and, after an addition,
     // the cells it coloured. Brought up to date after every change of what the picture means.
     void DescribirDibujo();
-    // The end of "=": the cursor stands on the first result cell the run left free.
-    void DescribirSuma(Integer filaDestino, Integer columnaDestino);
+    // The end of "=": so many cells coloured in the result, on a grid of so many cells a square.
+    void DescribirSuma(long long coloreadas, long long porCuadro);
+    // Drops the addition under way, if any: its flying cell vanishes and no other flies.
+    void AbandonarSuma();
     // The start of a run that flies: how many cells are on their way.
     void AnunciarVuelo(long long celdas);
 
@@ -105,6 +107,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     Lienzo* lienzo_ = nullptr;
     AvisoVoz* aviso_ = nullptr;
     bool animando_ = false;
+    // Cells the addition under way has landed since the picture was last redrawn whole.
+    long long celdasPosadas_ = 0;
     // The last finished addition, while the picture still shows it.
     std::optional<SumaContada> suma_;
     // The outer size the last layout was made for.

@@ -99,7 +99,10 @@ QRect Lienzo::RectanguloPixeles(Single x, Single y, Single w, Single h) const {
 }
 
 QColor Lienzo::ColorFrente() const {
-    return palette().color(QPalette::WindowText);
+    // The picture is a diagram of fixed colours: its lines and numbers are a dark ink that reads
+    // on its white, green and red, whatever colours the desktop gives text (white on a dark or
+    // high-contrast theme).
+    return Qt::black;
 }
 QColor Lienzo::ColorFondo() const {
     return palette().color(QPalette::Window);
@@ -511,6 +514,7 @@ void Lienzo::changeEvent(QEvent* evento) {
         break;
     case QEvent::PaletteChange:
         Asentar(); // and the new colours
+        emit ColoresCambiados();
         break;
     default:
         break;

@@ -51,6 +51,10 @@ class Lienzo : public QWidget {
     double PuntosPorPulgadaX() const;
     double PuntosPorPulgadaY() const;
 
+  signals:
+    // The window's colours changed: the picture's background is another one now.
+    void ColoresCambiados();
+
   protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
