@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <cmath>
 
@@ -19,6 +20,7 @@ class TestAltaDensidad : public QObject {
     void trazosDeUnPixel();
     void dibujoDeLaSuma();
     void celdaVoladora();
+    void otraPantalla();
 
   private:
     double razon_ = 1;
@@ -211,6 +213,21 @@ void TestAltaDensidad::celdaVoladora() {
     QCOMPARE(img.pixelColor(1, medio), QColor(Qt::red));
     QCOMPARE(img.pixelColor(img.width() - 1, medio), QColor(Qt::black));
     QCOMPARE(img.pixelColor(img.width() - 2, medio), QColor(Qt::red));
+}
+
+// Dragged to a screen at scale 2 and back, the window draws its picture at the new scale at once.
+void TestAltaDensidad::otraPantalla() {
+    const QList<QScreen*> pantallas = QGuiApplication::screens();
+    if (pantallas.size() < 2) QSKIP("two screens of different scales: see dos_pantallas.json");
+    auto v = NuevaVentana();
+    QTest::keyClicks(v->txtNum(1), QStringLiteral("1"));
+    QTest::keyClicks(v->txtDen(1), QStringLiteral("2"));
+    for (QScreen* pantalla : {pantallas[1], pantallas[0]}) {
+        v->move(pantalla->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(v->lienzo()->devicePixelRatioF(), pantalla->devicePixelRatio());
+        QCOMPARE(ColorEn(*v, PosX(1) + Lado / 4, PosY(1) + Lado / 2), kVerde);
+        QCOMPARE(ColorEn(*v, PosX(2) + Lado - 20, PosY(2) + Lado - 20), kBlanco);
+    }
 }
 
 QTEST_MAIN(TestAltaDensidad)

@@ -25,6 +25,7 @@ Disposicion CalcularDisposicion(Single anchoExterior, Single altoExterior) {
 
 void FrmPrincipal::Form_Resize() {
     tamanoDispuesto_ = QSizeF(Width(), Height());
+    resolucionDispuesta_ = QSizeF(lienzo_->PuntosPorPulgadaX(), lienzo_->PuntosPorPulgadaY());
     const Disposicion d = CalcularDisposicion(Width(), Height());
     Lado = d.Lado;
     const int T = d.T, R = d.R;

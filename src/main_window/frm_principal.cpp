@@ -263,11 +263,35 @@ void FrmPrincipal::resizeEvent(QResizeEvent* evento) {
     Form_Resize();
 }
 
+bool FrmPrincipal::DisposicionVigente() const {
+    return QSizeF(Width(), Height()) == tamanoDispuesto_ &&
+           QSizeF(lienzo_->PuntosPorPulgadaX(), lienzo_->PuntosPorPulgadaY()) ==
+               resolucionDispuesta_;
+}
+
 void FrmPrincipal::moveEvent(QMoveEvent* evento) {
     QMainWindow::moveEvent(evento);
     // A window manager adds its frame after the window is shown, which changes the outer size the
-    // layout is made from without resizing the client area.
-    if (isVisible() && QSizeF(Width(), Height()) != tamanoDispuesto_) Form_Resize();
+    // layout is made from without resizing the client area; a move to a screen of another scale
+    // changes the picture's pixels.
+    if (isVisible() && !DisposicionVigente()) Form_Resize();
+}
+
+bool FrmPrincipal::event(QEvent* evento) {
+    const bool atendido = QMainWindow::event(evento);
+    switch (evento->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange: // the same screen at another scale
+#endif
+                                         // The picture is drawn again at the new scale at once, as
+                                         // on a resize.
+        if (isVisible() && !DisposicionVigente()) Form_Resize();
+        break;
+    default:
+        break;
+    }
+    return atendido;
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* evento) {

@@ -93,6 +93,7 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     void AnunciarVuelo(long long celdas);
 
   protected:
+    bool event(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void moveEvent(QMoveEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
@@ -103,6 +104,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     void CrearControles();
     void OrdenarTabulacion();
     bool DebeIrAlMenu(const QKeyEvent& tecla) const;
+    // Whether the layout and picture were made for the window's outer size and resolution now.
+    bool DisposicionVigente() const;
 
     Lienzo* lienzo_ = nullptr;
     AvisoVoz* aviso_ = nullptr;
@@ -111,6 +114,7 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     long long celdasPosadas_ = 0;
     // The last finished addition, while the picture still shows it.
     std::optional<SumaContada> suma_;
-    // The outer size the last layout was made for.
+    // The outer size and the picture's pixels per inch the last layout was made for.
     QSizeF tamanoDispuesto_;
+    QSizeF resolucionDispuesta_;
 };

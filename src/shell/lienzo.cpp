@@ -111,15 +111,22 @@ QColor Lienzo::ColorFondo() const {
 void Lienzo::AsegurarTamano() {
     const qreal dpr = devicePixelRatioF();
     const QSize necesario(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
-    if (!imagen_.isNull() && imagen_.width() >= necesario.width() &&
+    const int porMetroX = int(std::lround(PuntosPorPulgadaX() / 0.0254));
+    const int porMetroY = int(std::lround(PuntosPorPulgadaY() / 0.0254));
+    // A picture made for another scale (the window moved to another screen) is of no use at this
+    // one: its window draws it again.
+    const bool otraEscala =
+        imagen_.dotsPerMeterX() != porMetroX || imagen_.dotsPerMeterY() != porMetroY;
+    if (!imagen_.isNull() && !otraEscala && imagen_.width() >= necesario.width() &&
         imagen_.height() >= necesario.height())
         return;
     Asentar();
+    if (otraEscala) imagen_ = QImage();
     // Grow, never shrink: what lies outside a smaller window comes back when it grows again.
     const QSize nuevo = necesario.expandedTo(imagen_.size()).expandedTo(QSize(1, 1));
     QImage mayor(nuevo, QImage::Format_RGB32);
-    mayor.setDotsPerMeterX(int(std::lround(PuntosPorPulgadaX() / 0.0254)));
-    mayor.setDotsPerMeterY(int(std::lround(PuntosPorPulgadaY() / 0.0254)));
+    mayor.setDotsPerMeterX(porMetroX);
+    mayor.setDotsPerMeterY(porMetroY);
     mayor.fill(ColorFondo());
     if (!imagen_.isNull()) {
         QPainter p(&mayor);
