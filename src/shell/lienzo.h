@@ -1,29 +1,25 @@
 #pragma once
 // The persistent picture of a window: an image in device pixels that keeps what was drawn until
 // Cls, through covering, uncovering and resizing, with the drawing state of the window's graphics
-// methods.
+// methods. How a run of drawing reaches the pixels is TandaDibujo's business.
 
-#include "shell/cifras_impresas.h"
+#include "shell/cifras_impresas.h" // TextoImpreso: what Print draws
 #include "shell/tipos.h"
 
-#include <QFont>
-#include <QFontMetrics>
+#include <QColor>
 #include <QImage>
 #include <QPainter>
-#include <QRawFont>
-#include <QString>
 #include <QWidget>
 
-#include <array>
-#include <optional>
-#include <unordered_map>
-#include <unordered_set>
-#include <vector>
+#include <memory>
+
+class TandaDibujo;
 
 class Lienzo : public QWidget {
     Q_OBJECT
   public:
     explicit Lienzo(QWidget* padre = nullptr);
+    ~Lienzo() override;
 
     void setDrawStyle(int estilo) { drawStyle_ = estilo; }
     int DrawStyle() const { return drawStyle_; }
@@ -67,45 +63,13 @@ class Lienzo : public QWidget {
         double ppx = 96, ppy = 96;
         QColor frente;
     };
-    // The outline half of a box, with the surface settings it was asked for with.
-    struct Contorno {
-        Qt::PenStyle trazo;
-        Qt::BrushStyle trama;
-        QColor colorTrama;
-    };
-    // A filled box not drawn yet: a later box may cover it whole, and then it never is.
-    struct CajaDiferida {
-        QRect r;
-        QColor relleno;
-        std::optional<Contorno> contorno;
-    };
-    struct ClaveLinea {
-        int ax, ay, bx, by, trazo;
-        bool operator==(const ClaveLinea&) const = default;
-    };
-    struct HashLinea {
-        std::size_t operator()(const ClaveLinea& c) const noexcept;
-    };
 
     Escala EscalaActual() const;
     static QPoint APixel(Single x, Single y, const Escala& e);
     QRect RectanguloPixeles(Single x, Single y, Single w, Single h) const;
     void AsegurarTamano();
-    QPainter& Pintor();
+    void EmpezarTanda();
     void Asentar();
-    void DibujarDiferida();
-    bool ContornoSolido(const Contorno& c) const;
-    bool ContornoSimple(const QRect& r, const Contorno& c) const;
-    bool Componible(const CajaDiferida& caja) const;
-    void DibujarLineas();
-    // The pixels Qt sets for a segment, from its first point; the same wherever it lies.
-    struct Sello {
-        std::vector<QPoint> puntos; // row by row
-        QRect caja;                 // around them all
-    };
-    const Sello& SelloDe(QPoint d, Qt::PenStyle trazo);
-    void DibujarContorno(const QRect& r, const Contorno& c);
-    void UsarPluma(Qt::PenStyle trazo);
     void Ensuciar(const QRect& pixeles);
     void TerminarTanda();
     void ActualizarSucio();
@@ -126,28 +90,7 @@ class Lienzo : public QWidget {
     // the run first, so the picture it sees is complete; settling draws nothing new.
     Escala escala_;
     bool tandaEnCola_ = false;
-    QPainter pintor_;
-    // Boxes not drawn yet: one, or several over the same rows, each filled and at most outlined
-    // solid, in the order they were asked for.
-    std::vector<CajaDiferida> diferidas_;
-    // Segments not drawn yet: a run of them is drawn at once when something else is drawn.
-    std::unordered_set<ClaveLinea, HashLinea> lineas_;
-    static constexpr int kRecientes = 8;
-    std::array<ClaveLinea, kRecientes> ultimasLineas_{};
-    int recientes_ = 0; // segments put in the run, the last kRecientes of them kept above
-    // The pixels Qt sets for a level or upright segment of each length and style, from its start.
-    std::unordered_map<ClaveLinea, Sello, HashLinea> sellos_;
-    std::optional<Qt::PenStyle> trazoPluma_;
-    QBrush tramaUsada_;
-    struct Medidas {
-        QFontMetrics fm;
-        int ascenso, alto;
-    };
-    std::optional<Medidas> medidas_;
-    // The glyphs numbers are printed with, prepared at the first number after the font or the
-    // picture's resolution changed.
-    std::optional<CifrasImpresas> cifras_;
-    bool cifrasPreparadas_ = false;
+    std::unique_ptr<TandaDibujo> tanda_;
 };
 
 // 0x00BBGGRR to a QColor and back.
