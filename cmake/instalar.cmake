@@ -31,7 +31,9 @@ install(DIRECTORY ${ZAFRELO_DATOS}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DAT
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 # ---- Debian package: cpack -G DEB in the build folder gives zafrelo_1.00_<arch>.deb ----
-set(ZAFRELO_MANTENEDOR "Equipo de Zafrelo <zafrelo@example.org>"
+# The project has no mailbox: its issue tracker is where users write, so the package names that.
+set(ZAFRELO_INCIDENCIAS https://github.com/zafrelo/zafrelo/issues)
+set(ZAFRELO_MANTENEDOR "Equipo de Zafrelo <${ZAFRELO_INCIDENCIAS}>"
     CACHE STRING "Maintainer named in the Debian package")
 
 set(CPACK_GENERATOR DEB)

@@ -58,6 +58,9 @@ Section
   WriteRegStr HKCU "${CLAVE}" "DisplayName" "Zafrelo"
   WriteRegStr HKCU "${CLAVE}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${CLAVE}" "Publisher" "Equipo de Zafrelo"
+  ; Where a user writes about a problem: the project's issue tracker.
+  WriteRegStr HKCU "${CLAVE}" "HelpLink" "https://github.com/zafrelo/zafrelo/issues"
+  WriteRegStr HKCU "${CLAVE}" "URLInfoAbout" "https://github.com/zafrelo/zafrelo"
   WriteRegStr HKCU "${CLAVE}" "DisplayIcon" "$INSTDIR\zafrelo.exe,0"
   WriteRegStr HKCU "${CLAVE}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${CLAVE}" "UninstallString" '"$INSTDIR\desinstalar.exe"'

@@ -40,8 +40,8 @@ foreach(par "Package=zafrelo" "Version=${VERSION}" "Architecture=${arquitectura}
     list(APPEND fallos "${campo}: '${campo_${campo}}', expected '${valor}'")
   endif()
 endforeach()
-if("${campo_Maintainer}" STREQUAL "" OR "${campo_Description}" STREQUAL "")
-  list(APPEND fallos "no Maintainer or no Description")
+if(NOT "${campo_Maintainer}" MATCHES "<https://[^>]+/issues>$" OR "${campo_Description}" STREQUAL "")
+  list(APPEND fallos "Maintainer '${campo_Maintainer}' names no issue tracker, or no Description")
 endif()
 
 # Depends: the names, without their version constraints.
