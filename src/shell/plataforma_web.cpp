@@ -1,0 +1,79 @@
+#include "shell/plataforma_web.h"
+
+#include "shell/fuentes.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QTimer>
+#include <QWindow>
+
+#include <emscripten.h>
+
+namespace {
+
+// The page (data/web/carga.js) provides these two on the module.
+void AvisarListo() {
+    EM_ASM({
+        if (Module.zafreloListo) Module.zafreloListo();
+    });
+}
+
+void AvisarTerminado() {
+    EM_ASM({
+        if (Module.zafreloTerminado) Module.zafreloTerminado();
+    });
+}
+
+// A page has no Arial and Qt brings only DejaVu Sans, whose wider letters cut captions off:
+// Liberation Sans, built in from fonts-liberation2, has Arial's metrics.
+void CargarFuentes() {
+    for (const char* archivo :
+         {":/fuentes/LiberationSans-Regular.ttf", ":/fuentes/LiberationSans-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(archivo));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Menus and message boxes are windows of their own and take the application's font, which
+    // would otherwise be Qt's larger default: the window's font keeps them like the menu bar.
+    QApplication::setFont(FuenteVentana());
+}
+
+// The browser gives no window the keyboard when a dialog closes, nor back to a dialog that lost
+// it: keys went nowhere until a click. The modal dialog still open takes it, or else the window.
+void DevolverTeclado() {
+    if (QGuiApplication::focusWindow()) return;
+    QWidget* destino = QApplication::activeModalWidget();
+    if (!destino) {
+        for (QWidget* ventana : QApplication::topLevelWidgets())
+            if (ventana->isVisible() && ventana->windowType() == Qt::Window) destino = ventana;
+    }
+    if (destino) destino->activateWindow();
+}
+
+class PrimerCuadro : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint) {
+            objeto->removeEventFilter(this);
+            QTimer::singleShot(0, this, AvisarListo);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void PrepararPaginaWeb() {
+    CargarFuentes();
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* ventana) {
+        if (!ventana) QTimer::singleShot(0, qApp, DevolverTeclado);
+    });
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, AvisarTerminado);
+}
+
+void MostrarEnPagina(QWidget& ventana) {
+    ventana.installEventFilter(new PrimerCuadro(&ventana));
+    ventana.showFullScreen();
+}
