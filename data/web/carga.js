@@ -61,24 +61,29 @@
     mensaje.textContent = 'Cargando Zafrelo… ' + p + ' %';
   }
 
-  // The download counted as it arrives and compiled as it arrives.
+  // The download compiled as it arrives, from the browser's own response so that the browser can
+  // keep the compiled code for the next visit; a copy of the stream counts the bytes.
+  async function contar(lector) {
+    let recibidos = 0;
+    for (;;) {
+      const { done, value } = await lector.read();
+      if (done) return;
+      recibidos += value.byteLength;
+      porcentaje(recibidos);
+    }
+  }
+
   async function instanciar(importaciones, recibir) {
     const respuesta = await fetch('zafrelo.wasm');
     if (!respuesta.ok) throw new Error('zafrelo.wasm: HTTP ' + respuesta.status);
-    let recibidos = 0;
-    const contado = respuesta.body.pipeThrough(new TransformStream({
-      transform(trozo, salida) {
-        recibidos += trozo.byteLength;
-        porcentaje(recibidos);
-        salida.enqueue(trozo);
-      }
-    }));
-    const tipo = { headers: { 'Content-Type': 'application/wasm' } };
+    contar(respuesta.clone().body.getReader()).catch(() => {});
     let resultado;
-    if (WebAssembly.instantiateStreaming) {
-      resultado = await WebAssembly.instantiateStreaming(new Response(contado, tipo), importaciones);
-    } else {
-      const bytes = await new Response(contado).arrayBuffer();
+    try {
+      resultado = await WebAssembly.instantiateStreaming(respuesta, importaciones);
+    } catch (e) {
+      // A server that does not say application/wasm: compiled once the whole file is in.
+      console.warn('zafrelo: ' + e);
+      const bytes = await (await fetch('zafrelo.wasm')).arrayBuffer();
       resultado = await WebAssembly.instantiate(bytes, importaciones);
     }
     mensaje.textContent = 'Abriendo Zafrelo…';
@@ -89,12 +94,11 @@
     programa.hidden = true;
     mostrar('Zafrelo se ha detenido por un error. Vuelva a cargar la página para empezar de nuevo.',
             { conBoton: true });
-    console.error('zafrelo: ' + motivo);
+    console.error('zafrelo: error ' + motivo);
   }
 
   mostrar('Cargando Zafrelo…', { conProgreso: true });
   progreso.value = 0;
-  const inicio = performance.now();
   const guion = document.createElement('script');
   guion.src = 'zafrelo.js';
   guion.onerror = () => fallo('no se pudo cargar zafrelo.js');
@@ -111,7 +115,8 @@
       // Called by the program: its window has been painted for the first time.
       zafreloListo() {
         aviso.hidden = true;
-        registrar('primer cuadro ' + Math.round(performance.now() - inicio) + ' ms');
+        // From the moment the page was asked for.
+        registrar('primer cuadro ' + Math.round(performance.now()) + ' ms');
       },
       // Called by the program when the pupil chooses Salir.
       zafreloTerminado() {

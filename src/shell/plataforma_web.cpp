@@ -51,16 +51,20 @@ void DevolverTeclado() {
 
 class PrimerCuadro : public QObject {
   public:
-    using QObject::QObject;
+    explicit PrimerCuadro(QWidget* ventana) : QObject(ventana), ventana_(ventana) {}
 
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint) {
-            objeto->removeEventFilter(this);
-            QTimer::singleShot(0, this, AvisarListo);
+        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
+            static_cast<QWidget*>(objeto)->window() == ventana_) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, AvisarListo); // once this frame is done
         }
         return false;
     }
+
+  private:
+    const QWidget* ventana_;
 };
 
 } // namespace
@@ -74,6 +78,6 @@ void PrepararPaginaWeb() {
 }
 
 void MostrarEnPagina(QWidget& ventana) {
-    ventana.installEventFilter(new PrimerCuadro(&ventana));
+    qApp->installEventFilter(new PrimerCuadro(&ventana));
     ventana.showFullScreen();
 }
