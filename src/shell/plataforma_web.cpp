@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <emscripten.h>
@@ -37,10 +38,12 @@ void CargarFuentes() {
     QApplication::setFont(FuenteVentana());
 }
 
-// The browser gives no window the keyboard when a dialog closes, nor back to a dialog that lost
-// it: keys went nowhere until a click. The modal dialog still open takes it, or else the window.
+// When a dialog closes, the browser gives the keyboard to no other window, and Qt keeps it with the
+// hidden dialog: keys went nowhere until a click. The modal dialog still open takes it, or else the
+// main window.
 void DevolverTeclado() {
-    if (QGuiApplication::focusWindow()) return;
+    const QWindow* foco = QGuiApplication::focusWindow();
+    if (foco && foco->isVisible()) return;
     QWidget* destino = QApplication::activeModalWidget();
     if (!destino) {
         for (QWidget* ventana : QApplication::topLevelWidgets())
@@ -48,6 +51,19 @@ void DevolverTeclado() {
     }
     if (destino) destino->activateWindow();
 }
+
+class TecladoDeVuelta : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Hide && objeto->isWidgetType() &&
+            static_cast<QWidget*>(objeto)->isWindow())
+            QTimer::singleShot(0, this, DevolverTeclado);
+        return false;
+    }
+};
 
 class PrimerCuadro : public QObject {
   public:
@@ -71,10 +87,14 @@ class PrimerCuadro : public QObject {
 
 void PrepararPaginaWeb() {
     CargarFuentes();
+    qApp->installEventFilter(new TecladoDeVuelta(qApp));
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* ventana) {
         if (!ventana) QTimer::singleShot(0, qApp, DevolverTeclado);
     });
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, AvisarTerminado);
+    // Every blink of a text caret redraws the whole page through WebGL: a steady caret leaves the
+    // browser idle while the pupil thinks.
+    QApplication::setCursorFlashTime(0);
 }
 
 void MostrarEnPagina(QWidget& ventana) {
