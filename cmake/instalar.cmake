@@ -19,7 +19,7 @@ qt_add_resources(zafrelo_core iconos PREFIX / BASE data/icons FILES ${iconos})
 target_compile_definitions(zafrelo_core PUBLIC ZAFRELO_ID="${ZAFRELO_ID}")
 
 install(TARGETS zafrelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(NOT UNIX OR APPLE)
+if(NOT UNIX OR APPLE OR EMSCRIPTEN)
   return()  # launcher, metainfo, hicolor icons and the .deb belong to Linux desktops
 endif()
 install(FILES ${ZAFRELO_DATOS}/${ZAFRELO_ID}.desktop

@@ -1,5 +1,8 @@
 #include "main_window/frm_principal.h"
 #include "shell/traduccion.h"
+#ifdef Q_OS_WASM
+#include "shell/plataforma_web.h"
+#endif
 
 #include <QApplication>
 #include <QTimer>
@@ -47,12 +50,19 @@ int main(int argc, char* argv[]) {
     // The installed launcher: desktops match the running window to its name and icon by it.
     QApplication::setDesktopFileName(QStringLiteral(ZAFRELO_ID));
     InstalarTraduccionQt();
+#ifdef Q_OS_WASM
+    PrepararPaginaWeb();
+#endif
     FrmPrincipal ventana;
     std::optional<SalirTrasPrimerCuadro> salir;
     if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {
         salir.emplace(&ventana);
         aplicacion.installEventFilter(&*salir);
     }
+#ifdef Q_OS_WASM
+    MostrarEnPagina(ventana);
+#else
     ventana.show();
+#endif
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QScopeGuard>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 #include <sys/prctl.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <csignal>
@@ -19,7 +21,7 @@
 // pupil would: xdotool clicks and types, screenshots show what came out, the process is watched
 // for how it ends, and the screen reader Orca says what a blind pupil would hear.
 // ZAFRELO_PROGRAMA, a command line, runs another build instead (the installed Windows one under
-// Wine).
+// Wine); ZAFRELO_WEB, the folder of the browser build, adds the same pupil in Chromium.
 class TestSistemaX11 : public QObject {
     Q_OBJECT
   private slots:
@@ -28,6 +30,7 @@ class TestSistemaX11 : public QObject {
     void sumaEnPantallaYSalirConCtrlX();
     void altF4DuranteElVuelo();
     void loQueDiceOrca();
+    void enElNavegador();
     void cleanup();
     void cleanupTestCase();
 
@@ -38,11 +41,18 @@ class TestSistemaX11 : public QObject {
     };
     // Runs a command on the test's display and waits for it, at most the given time.
     Salida Ejecutar(const QString& programa, const QStringList& argumentos, int msMaximo = 10000);
+    // The process's error output goes to the file named, if any, or else to the test's.
     void Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa,
-                  const QStringList& argumentos);
+                  const QStringList& argumentos, const QString& registro = {});
     static void Parar(std::unique_ptr<QProcess>& proceso);
     // Starts the program and waits for its window to show the four squares; its X id.
     QString ArrancarPrograma();
+    // Waits for the started program's window, named as the pattern says, to show the squares.
+    QString EsperarCuadrados(const QString& nombre, int msMaximo);
+    // Where cell k of the result of 1/2 + 1/3 is sampled (1 to 6), and cell (column c, row f from
+    // the bottom) of operand square i.
+    QPoint MuestraResultado(int k) const;
+    QPoint MuestraOperando(int i, int c, int f) const;
     std::optional<QImage> Captura(const QString& ventana);
     // Types the two fractions, 1/2 in the left boxes and 1/3 in the right ones.
     bool TeclearFracciones(const QString& ventana);
@@ -50,7 +60,7 @@ class TestSistemaX11 : public QObject {
     QStringList comando_; // the program and its arguments
     QProcessEnvironment entorno_;
     QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
-    std::unique_ptr<QProcess> xvfb_, openbox_, programa_, bus_, atspi_, orca_;
+    std::unique_ptr<QProcess> xvfb_, openbox_, programa_, bus_, atspi_, orca_, servidor_;
     int pantalla_ = 0;
 
     // Where the picture lies in the window, found from the first screenshot.
@@ -64,6 +74,7 @@ namespace {
 constexpr QRgb kVerde = 0x00FF00;
 constexpr QRgb kRojo = 0xFF0000;
 constexpr QRgb kBlanco = 0xFFFFFF;
+constexpr QRgb kFondoPagina = 0xF0F0F0; // the browser build's page around its message
 // The server is started at 96 dpi: 15 twips a pixel, fewer where ZAFRELO_ESCALA tells that the
 // program runs scaled (1.5 for a Windows desktop at 150 %).
 double twipsPorPixel = 15;
@@ -120,6 +131,34 @@ QString Nombre(QRgb c) {
     return QStringLiteral("#%1").arg(c, 6, 16, QLatin1Char('0'));
 }
 
+// Processor time, in seconds, used so far by a process and by every process below it.
+double SegundosCpu(qint64 raiz) {
+    QHash<qint64, qint64> padre;
+    QHash<qint64, double> tiempo;
+    const QStringList procesos = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& nombre : procesos) {
+        bool ok = false;
+        const qint64 pid = nombre.toLongLong(&ok);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(nombre));
+        if (!ok || !stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray linea = stat.readAll();
+        // The command's name, in parentheses, may hold spaces: count the fields after it.
+        const QList<QByteArray> campos = linea.mid(linea.lastIndexOf(')') + 2).split(' ');
+        if (campos.size() < 13) continue;
+        padre[pid] = campos[1].toLongLong();
+        tiempo[pid] =
+            (campos[11].toDouble() + campos[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
+    }
+    double total = 0;
+    for (auto it = tiempo.cbegin(); it != tiempo.cend(); ++it)
+        for (qint64 p = it.key(); p > 1; p = padre.value(p, 0))
+            if (p == raiz) {
+                total += it.value();
+                break;
+            }
+    return total;
+}
+
 } // namespace
 
 TestSistemaX11::Salida TestSistemaX11::Ejecutar(const QString& programa,
@@ -139,10 +178,13 @@ TestSistemaX11::Salida TestSistemaX11::Ejecutar(const QString& programa,
 }
 
 void TestSistemaX11::Arrancar(std::unique_ptr<QProcess>& proceso, const QString& programa,
-                              const QStringList& argumentos) {
+                              const QStringList& argumentos, const QString& registro) {
     proceso = std::make_unique<QProcess>();
     proceso->setProcessEnvironment(entorno_);
-    proceso->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (registro.isEmpty())
+        proceso->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    else
+        proceso->setStandardErrorFile(registro);
     proceso->setStandardOutputFile(QProcess::nullDevice());
     // Should this test be killed (a timeout), the X server and the rest go with it.
     proceso->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -242,16 +284,19 @@ std::optional<QImage> TestSistemaX11::Captura(const QString& ventana) {
 
 QString TestSistemaX11::ArrancarPrograma() {
     Arrancar(programa_, comando_[0], comando_.mid(1));
+    return EsperarCuadrados(QStringLiteral("^Zafrelo - prototipo$"), 15000);
+}
+
+QString TestSistemaX11::EsperarCuadrados(const QString& nombre, int msMaximo) {
     if (!programa_->waitForStarted(10000)) return {};
     QElapsedTimer reloj;
     reloj.start();
     QString ventana;
-    while (ventana.isEmpty() && reloj.elapsed() < 15000 &&
+    while (ventana.isEmpty() && reloj.elapsed() < msMaximo &&
            programa_->state() == QProcess::Running) {
-        const Salida busqueda =
-            Ejecutar(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--name"), QStringLiteral("^Zafrelo - prototipo$")});
+        const Salida busqueda = Ejecutar(QStringLiteral("xdotool"),
+                                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--name"), nombre});
         ventana = QString::fromLatin1(busqueda.texto).split(u'\n', Qt::SkipEmptyParts).value(0);
         if (ventana.isEmpty()) programa_->waitForFinished(100);
     }
@@ -267,7 +312,7 @@ QString TestSistemaX11::ArrancarPrograma() {
     // first dark run longer than 1500 twips from its left edge at 1080 twips (no text is); where
     // the run ends gives the side.
     reloj.restart();
-    while (reloj.elapsed() < 15000) {
+    while (reloj.elapsed() < msMaximo) {
         const std::optional<QImage> imagen = Captura(ventana);
         for (int y = 0; imagen && y < imagen->height(); ++y) {
             int x = Px(1080) + 1;
@@ -282,6 +327,21 @@ QString TestSistemaX11::ArrancarPrograma() {
         QTest::qWait(100);
     }
     return {};
+}
+
+QPoint TestSistemaX11::MuestraResultado(int k) const {
+    // Columns of the 2 × 3 grid from the left, rows from the bottom. Each cell is sampled away from
+    // its top-left corner, where its number is printed.
+    const double ancho = lado_ / 2, alto = lado_ / 3, arribaResultado = lado_ + 380;
+    const int c = (k - 1) / 3, f = (k - 1) % 3;
+    return QPoint(Px(2350 + (c + 0.65) * ancho),
+                  arribaLienzo_ + Px(arribaResultado + (2 - f + 0.65) * alto));
+}
+
+QPoint TestSistemaX11::MuestraOperando(int i, int c, int f) const {
+    const double ancho = lado_ / 2, alto = lado_ / 3;
+    const double izquierda = i == 1 ? 1080 : lado_ + 2740;
+    return QPoint(Px(izquierda + (c - 0.5) * ancho), arribaLienzo_ + Px(60 + (3 - f + 0.5) * alto));
 }
 
 bool TestSistemaX11::TeclearFracciones(const QString& ventana) {
@@ -334,20 +394,9 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
             QVERIFY(Ejecutar(QStringLiteral("xdotool"), paso.split(u' ')).ok);
     }
 
-    // Cell k of the result (1 to 6): columns of the 2 × 3 grid from the left, rows from the bottom.
-    // Each is sampled away from its top-left corner, where its number is printed.
     const double ancho = lado_ / 2, alto = lado_ / 3, arribaResultado = lado_ + 380;
-    auto muestraResultado = [&](int k) {
-        const int c = (k - 1) / 3, f = (k - 1) % 3;
-        return QPoint(Px(2350 + (c + 0.65) * ancho),
-                      arribaLienzo_ + Px(arribaResultado + (2 - f + 0.65) * alto));
-    };
-    // Cell (column c, row f from the bottom) of operand square i.
-    auto muestraOperando = [&](int i, int c, int f) {
-        const double izquierda = i == 1 ? 1080 : lado_ + 2740;
-        return QPoint(Px(izquierda + (c - 0.5) * ancho),
-                      arribaLienzo_ + Px(60 + (3 - f + 0.5) * alto));
-    };
+    auto muestraResultado = [this](int k) { return MuestraResultado(k); };
+    auto muestraOperando = [this](int i, int c, int f) { return MuestraOperando(i, c, f); };
 
     // The typed fractions are drawn: half of square 1 green, a third of square 2 red.
     QTRY_VERIFY_WITH_TIMEOUT(([&] {
@@ -553,6 +602,155 @@ void TestSistemaX11::loQueDiceOrca() {
     // it; the program ends on Ctrl+X before Orca has, and LeakSanitizer then reports that copy
     // (88 bytes, allocated in Qt). Outside the sanitizers the status must be 0.
     if (!entorno_.contains(QStringLiteral("ASAN_OPTIONS"))) QCOMPARE(programa_->exitCode(), 0);
+}
+
+// The browser build as a school serves it and a pupil opens it: the folder on a local web server,
+// Debian's Chromium with a fresh profile whose language is Spanish, WebGL drawn in software. The
+// same addition on screen, then what the page adds: the keys that differ, the keyboard back after a
+// dialog with no click, Salir, no error in the console, no frozen page, and a browser that goes
+// quiet once the flight has ended.
+void TestSistemaX11::enElNavegador() {
+    const QString carpeta = qEnvironmentVariable("ZAFRELO_WEB");
+    if (carpeta.isEmpty()) QSKIP("ZAFRELO_WEB names no browser build (scripts/test-web makes one)");
+    QTemporaryDir perfil;
+    auto parar = qScopeGuard([&] { Parar(programa_), Parar(servidor_); });
+    auto ejecutar = [&](const QString& programa, const QString& argumentos) {
+        return Ejecutar(programa, argumentos.split(u' ', Qt::SkipEmptyParts));
+    };
+    auto teclas = [&](const QString& t) { return ejecutar("xdotool", "key --delay 80 " + t).ok; };
+    const QByteArray puerto =
+        Ejecutar("python3", {"-c", "import socket; s = socket.socket(); s.bind(('127.0.0.1', 0));"
+                                   "print(s.getsockname()[1])"})
+            .texto.trimmed();
+    const QString direccion = "http://127.0.0.1:" + puerto + "/";
+    Arrancar(servidor_, "python3", {"-m", "http.server", "-b", "127.0.0.1", "-d", carpeta, puerto},
+             perfil.filePath("servidor.log"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Ejecutar("python3", {"-c", "import urllib.request as u; u.urlopen('" + direccion + "')"})
+            .ok,
+        10000);
+    // The browser's preferred language is the profile's (Debian's Chromium ignores --lang).
+    QVERIFY(QDir(perfil.path()).mkpath("chromium/Default"));
+    QFile preferencias(perfil.filePath("chromium/Default/Preferences"));
+    QVERIFY(preferencias.open(QIODevice::WriteOnly) &&
+            preferencias.write(R"({"intl": {"accept_languages": "es-ES,es"}})") > 0);
+    preferencias.close();
+    QStringList argumentos =
+        QStringLiteral("--no-first-run --no-default-browser-check --password-store=basic "
+                       "--disable-features=Translate --disable-background-networking "
+                       "--enable-unsafe-swiftshader --enable-logging=stderr --v=0 --kiosk")
+            .split(u' ');
+    argumentos << "--user-data-dir=" + perfil.filePath("chromium") << direccion;
+    if (::getuid() == 0) argumentos << "--no-sandbox";
+    const QString registro = perfil.filePath("chromium.log");
+    Arrancar(programa_, "chromium", argumentos, registro);
+    // What the page and the browser logged: an uncaught error, a task that held the page for 5 s
+    // or more, or Chromium's "Page Unresponsive" fails the test.
+    auto revisar = [&](const char* cuando) {
+        QFile f(registro);
+        f.open(QIODevice::ReadOnly);
+        for (const QByteArray& linea : f.readAll().split('\n')) {
+            const qsizetype larga = linea.indexOf("zafrelo: tarea larga ");
+            if (linea.contains("Uncaught") || linea.contains("zafrelo: error") ||
+                (larga >= 0 && linea.mid(larga + 21).split(' ')[0].toInt() >= 5000))
+                return qWarning("%s: %s", cuando, linea.constData()), false;
+        }
+        const bool colgada = !ejecutar("xdotool", "search --name Unresponsive").texto.isEmpty();
+        if (colgada) qWarning("%s: Page Unresponsive", cuando);
+        return !colgada;
+    };
+    QElapsedTimer reloj;
+    reloj.start();
+    // A cold start compiles some 19 MB of WebAssembly: slow on a busy machine.
+    const QString ventana = EsperarCuadrados("^Zafrelo - prototipo - Chromium$", 120000);
+    QVERIFY2(!ventana.isEmpty(), "the page did not show the program's squares");
+    qInfo("squares on screen %lld ms after Chromium started", reloj.elapsed());
+    QVERIFY(revisar("loading"));
+
+    auto operandos = [&](QRgb verde, QRgb rojo) {
+        const std::optional<QImage> im = Captura(ventana);
+        const QPoint v = MuestraOperando(1, 1, 2), r = MuestraOperando(2, 2, 1);
+        return im && ColorUniforme(*im, v.x(), v.y()) == verde &&
+               ColorUniforme(*im, r.x(), r.y()) == rojo;
+    };
+    auto resultado = [&] {
+        const std::optional<QImage> im = Captura(ventana);
+        const QRgb esperado[] = {kVerde, kVerde, kVerde, kRojo, kRojo, kBlanco};
+        for (int k = 1; k <= 6; ++k) {
+            const QPoint p = MuestraResultado(k);
+            if (!im || ColorUniforme(*im, p.x(), p.y()) != esperado[k - 1]) return false;
+        }
+        return true;
+    };
+    // Waits for the picture to hold still with result cell 5 red; how long that took, or -1.
+    auto esperarSuma = [&](qint64 msMaximo) -> qint64 {
+        QElapsedTimer espera;
+        espera.start();
+        qint64 llegada = -1;
+        for (std::optional<QImage> anterior; espera.elapsed() < msMaximo; QTest::qWait(200)) {
+            const std::optional<QImage> im = Captura(ventana);
+            const QPoint q = MuestraResultado(5);
+            const bool roja = im && ColorUniforme(*im, q.x(), q.y()) == kRojo;
+            if (roja && llegada < 0) llegada = espera.elapsed();
+            if (roja && im == anterior) return llegada;
+            anterior = im;
+        }
+        return -1;
+    };
+
+    // 1/2 + 1/3 at Medio, the speed at start, and the browser's processor time meanwhile.
+    QVERIFY(TeclearFracciones(ventana));
+    QTRY_VERIFY_WITH_TIMEOUT(operandos(kVerde, kRojo), 20000);
+    const qint64 chromium = programa_->processId();
+    double cpu = SegundosCpu(chromium);
+    reloj.restart();
+    QVERIFY(teclas("Return"));
+    QVERIFY2(esperarSuma(60000) >= 0, "the addition did not end with cell 5 red within 60 s");
+    const double cpuVuelo = (SegundosCpu(chromium) - cpu) / (reloj.elapsed() / 1000.0);
+    QVERIFY2(resultado(), "the result is not 5/6: three green cells, two red, one white");
+    QVERIFY(revisar("the flight"));
+    // Once the cells have landed the page must go quiet: a dispatcher that never sleeps keeps a
+    // core busy.
+    QTest::qWait(1000);
+    cpu = SegundosCpu(chromium);
+    QTest::qWait(4000);
+    const double cpuReposo = (SegundosCpu(chromium) - cpu) / 4;
+    qInfo("Chromium's processor time: %.0f %% of a core during the flights, %.1f %% at rest",
+          100 * cpuVuelo, 100 * cpuReposo);
+    QVERIFY2(cpuReposo < 0.25, "Chromium stays busy after the flight");
+
+    // The speed dialog from the keyboard (Alt+V in a page): it shows, takes the keys, and once it
+    // has closed the picture is as before.
+    auto dialogo = [&](const QString& despues) {
+        const std::optional<QImage> antes = Captura(ventana);
+        const bool abierto =
+            teclas("alt+v") && QTest::qWaitFor([&] { return Captura(ventana) != antes; }, 20000);
+        QTest::qWait(500); // the dialog takes keys once it is active
+        return abierto && teclas(despues) &&
+               QTest::qWaitFor([&] { return Captura(ventana) == antes; }, 20000);
+    };
+    QVERIFY2(dialogo("Escape"), "Esc did not close the speed dialog");
+    QVERIFY2(dialogo("alt+i Return"), "Inmediato could not be chosen in the speed dialog");
+    // With no click since the dialog: Alt+N, Nueva operación, empties the squares and leaves the
+    // caret in the first box; there 1/2 + 1/3 and Enter are final at once.
+    QVERIFY(teclas("alt+n"));
+    QTRY_VERIFY_WITH_TIMEOUT(operandos(kBlanco, kBlanco) && !resultado(), 20000);
+    QVERIFY(teclas("1 Tab 2 Tab 1 Tab 3 Return"));
+    const qint64 inmediata = esperarSuma(30000);
+    qInfo("at Inmediato cell 5 seen red %lld ms after the keys", inmediata);
+    QVERIFY2(inmediata >= 0 && inmediata < 2500, "the second addition was not final at once");
+    QVERIFY(resultado());
+
+    // Alt+X, Salir: the program ends, the page says so and the picture is gone.
+    QVERIFY(teclas("alt+x"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QFile f(registro);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("zafrelo: terminado");
+        }(),
+        20000);
+    QTRY_VERIFY_WITH_TIMEOUT(operandos(kFondoPagina, kFondoPagina), 20000);
+    QVERIFY(revisar("the end"));
 }
 
 QTEST_MAIN(TestSistemaX11)

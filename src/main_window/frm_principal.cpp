@@ -1,6 +1,7 @@
 #include "main_window/frm_principal.h"
 
 #include "main_window/accesibilidad.h"
+#include "shell/atajos.h"
 #include "shell/estado.h"
 #include "shell/eventos.h"
 #include "shell/fuentes.h"
@@ -77,17 +78,17 @@ void FrmPrincipal::CrearMenus() {
     archivo->setObjectName(QStringLiteral("mnuArchivo"));
     mnuArchNueva = archivo->addAction(QStringLiteral("&Nueva operación"));
     mnuArchNueva->setObjectName(QStringLiteral("mnuArchNueva"));
-    mnuArchNueva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuArchNueva->setShortcut(QKeySequence(kModificadorAtajo | Qt::Key_N));
     archivo->addSeparator()->setObjectName(QStringLiteral("mnuArchSep"));
     mnuArchSalir = archivo->addAction(QStringLiteral("&Salir"));
     mnuArchSalir->setObjectName(QStringLiteral("mnuArchSalir"));
-    mnuArchSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuArchSalir->setShortcut(QKeySequence(kModificadorAtajo | Qt::Key_X));
 
     auto* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
     opciones->setObjectName(QStringLiteral("mnuOpciones"));
     mnuOpcVelocidad = opciones->addAction(QStringLiteral("&Velocidad"));
     mnuOpcVelocidad->setObjectName(QStringLiteral("mnuOpcVelocidad"));
-    mnuOpcVelocidad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuOpcVelocidad->setShortcut(QKeySequence(kModificadorAtajo | Qt::Key_V));
 
     auto* ayuda = menuBar()->addMenu(QStringLiteral("&?"));
     ayuda->setObjectName(QStringLiteral("mnuAyuda"));
@@ -301,8 +302,8 @@ void FrmPrincipal::closeEvent(QCloseEvent* evento) {
 
 bool FrmPrincipal::DebeIrAlMenu(const QKeyEvent& tecla) const {
     const QKeyCombination combinacion = tecla.keyCombination();
-    return combinacion == QKeyCombination(Qt::ControlModifier, Qt::Key_X) ||
-           combinacion == QKeyCombination(Qt::ControlModifier, Qt::Key_V);
+    return combinacion == QKeyCombination(kModificadorAtajo, Qt::Key_X) ||
+           combinacion == QKeyCombination(kModificadorAtajo, Qt::Key_V);
 }
 
 bool FrmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {

@@ -1,0 +1,103 @@
+#include "shell/plataforma_web.h"
+
+#include "shell/fuentes.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <emscripten.h>
+
+namespace {
+
+// The page (data/web/carga.js) provides these two on the module.
+void AvisarListo() {
+    EM_ASM({
+        if (Module.zafreloListo) Module.zafreloListo();
+    });
+}
+
+void AvisarTerminado() {
+    EM_ASM({
+        if (Module.zafreloTerminado) Module.zafreloTerminado();
+    });
+}
+
+// A page has no Arial and Qt brings only DejaVu Sans, whose wider letters cut captions off:
+// Liberation Sans, built in from fonts-liberation2, has Arial's metrics.
+void CargarFuentes() {
+    for (const char* archivo :
+         {":/fuentes/LiberationSans-Regular.ttf", ":/fuentes/LiberationSans-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(archivo));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Menus and message boxes are windows of their own and take the application's font, which
+    // would otherwise be Qt's larger default: the window's font keeps them like the menu bar.
+    QApplication::setFont(FuenteVentana());
+}
+
+// When a dialog closes, the browser gives the keyboard to no other window, and Qt keeps it with the
+// hidden dialog: keys went nowhere until a click. The modal dialog still open takes it, or else the
+// main window.
+void DevolverTeclado() {
+    const QWindow* foco = QGuiApplication::focusWindow();
+    if (foco && foco->isVisible()) return;
+    QWidget* destino = QApplication::activeModalWidget();
+    if (!destino) {
+        for (QWidget* ventana : QApplication::topLevelWidgets())
+            if (ventana->isVisible() && ventana->windowType() == Qt::Window) destino = ventana;
+    }
+    if (destino) destino->activateWindow();
+}
+
+class TecladoDeVuelta : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Hide && objeto->isWidgetType() &&
+            static_cast<QWidget*>(objeto)->isWindow())
+            QTimer::singleShot(0, this, DevolverTeclado);
+        return false;
+    }
+};
+
+class PrimerCuadro : public QObject {
+  public:
+    explicit PrimerCuadro(QWidget* ventana) : QObject(ventana), ventana_(ventana) {}
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
+            static_cast<QWidget*>(objeto)->window() == ventana_) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, AvisarListo); // once this frame is done
+        }
+        return false;
+    }
+
+  private:
+    const QWidget* ventana_;
+};
+
+} // namespace
+
+void PrepararPaginaWeb() {
+    CargarFuentes();
+    qApp->installEventFilter(new TecladoDeVuelta(qApp));
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* ventana) {
+        if (!ventana) QTimer::singleShot(0, qApp, DevolverTeclado);
+    });
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, AvisarTerminado);
+    // Every blink of a text caret redraws the whole page through WebGL: a steady caret leaves the
+    // browser idle while the pupil thinks.
+    QApplication::setCursorFlashTime(0);
+}
+
+void MostrarEnPagina(QWidget& ventana) {
+    qApp->installEventFilter(new PrimerCuadro(&ventana));
+    ventana.showFullScreen();
+}
