@@ -2,7 +2,8 @@
 # CMAKE_CROSSCOMPILING_EMULATOR; tests/windows/pruebas_en_wine gives them a fresh prefix). Laid out
 # beside them, as beside zafrelo.exe on a pupil's machine: the DLLs they load, and the offscreen
 # platform plugin, which the Windows package does not ship.
-set(destino ${CMAKE_CURRENT_BINARY_DIR})
+# qt_standard_project_setup() puts every executable of a Windows build in one folder.
+set(destino ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 set(dlls)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
