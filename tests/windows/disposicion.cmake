@@ -33,5 +33,6 @@ add_custom_target(disposicion_windows ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${liberation_sans} ${destino}/fuentes
   COMMENT "Laying out the DLLs, the offscreen plugin and the fonts beside the Windows tests"
   VERBATIM)
-# Wine's drive Z: is the Linux root.
-list(APPEND zafrelo_entorno "QT_QPA_FONTDIR=Z:${destino}/fuentes")
+# Wine's drive Z: is the Linux root. Without a console, a Windows program's Qt sends its warnings
+# and the tests' figures to the debugger: to stderr instead, into the test log.
+list(APPEND zafrelo_entorno WINEQT_QPA_FONTDIR=Z:${destino}/fuentes WINEQT_FORCE_STDERR_LOGGING=1)
