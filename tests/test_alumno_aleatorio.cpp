@@ -96,6 +96,7 @@ struct Cuentas {
     long long sumasEnVuelo = 0;
     long long mensajes = 0;
     long long dialogos = 0;
+    long long dibujos = 0;
     QSize mayorVentana;
 };
 
@@ -131,6 +132,7 @@ class TestAlumnoAleatorio : public QObject {
     QLineEdit* CajaAlAzar(QString& nombre);
     // What must hold after every action; empty when it does.
     QString Invariantes() const;
+    QString ResultadoDibujado();
 
     quint64 semilla_ = 0;
     Azar azar_;
@@ -161,9 +163,10 @@ void TestAlumnoAleatorio::cleanupTestCase() {
     guardian_.stop();
     vigia_.reset();
     qInfo("played %lld sequences, %lld actions (%lld more in the middle of %lld flying additions); "
-          "%lld message boxes and %lld speed dialogs answered; largest window %dx%d px",
+          "%lld message boxes and %lld speed dialogs answered; %lld finished pictures checked; "
+          "largest window %dx%d px",
           cuentas_.secuencias, cuentas_.acciones, cuentas_.accionesEnVuelo, cuentas_.sumasEnVuelo,
-          cuentas_.mensajes, cuentas_.dialogos, cuentas_.mayorVentana.width(),
+          cuentas_.mensajes, cuentas_.dialogos, cuentas_.dibujos, cuentas_.mayorVentana.width(),
           cuentas_.mayorVentana.height());
 }
 
@@ -363,17 +366,48 @@ QString TestAlumnoAleatorio::Simplificar() {
 
 QString TestAlumnoAleatorio::Sumar(bool conEnter) {
     // Outside the few flying runs additions are immediate, or the sequences would take hours.
-    if (!ventana_->Animando()) Velocidad = 4;
+    const bool sola = !ventana_->Animando();
+    if (sola) Velocidad = 4;
+    const long long mensajes = cuentas_.mensajes;
     const QString que =
         QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
+    QString hecho = QStringLiteral("\"=\" for ") + que;
     if (conEnter) {
         QString nombre;
         QLineEdit* caja = CajaAlAzar(nombre);
         QTest::keyClick(caja, Qt::Key_Return);
-        return QStringLiteral("Enter in %1 for %2").arg(nombre, que);
+        hecho = QStringLiteral("Enter in %1 for %2").arg(nombre, que);
+    } else {
+        QTest::mouseClick(ventana_->cmdAnimar, Qt::LeftButton);
     }
-    QTest::mouseClick(ventana_->cmdAnimar, Qt::LeftButton);
-    return QStringLiteral("\"=\" for ") + que;
+    // A run refused with a message left the picture as it was.
+    if (sola && mensajes == cuentas_.mensajes && fallo_.isEmpty()) fallo_ = ResultadoDibujado();
+    return hecho;
+}
+
+// The finished result of a run with both fractions proper: its cells in the order of their
+// ordinals, green for the first fraction's, red for the second's, then white. Read low in each
+// cell, right of centre, clear of its printed number, where cells are large enough for that.
+QString TestAlumnoAleatorio::ResultadoDibujado() {
+    for (int i = 1; i <= 2; ++i)
+        if (Den(i) <= 0 || Num(i) < 0 || Num(i) > Den(i)) return {};
+    const Single ancho = Lado / Single(Columnas), alto = Lado / Single(Filas);
+    if (Lado <= 0 || TwipsAPixeles(std::min(ancho, alto), ventana_->logicalDpiX()) < 32) return {};
+    ++cuentas_.dibujos;
+    const int verdes = Num(1) * Filas, coloreadas = verdes + Num(2) * Columnas;
+    for (int n = 1; n <= 2 * Filas * Columnas; ++n) {
+        const int c = (n - 1) / Filas, f = (n - 1) % Filas;
+        const Long color =
+            ColorEn(*ventana_, PosX(c < Columnas ? 3 : 4) + (c % Columnas + 0.75f) * ancho,
+                    PosY(3) + (Filas - f - 0.25f) * alto);
+        const Long esperado = n <= verdes ? kVerde : n <= coloreadas ? kRojo : kBlanco;
+        if (color != esperado)
+            return QStringLiteral("result cell %1 is %2, not %3")
+                .arg(n)
+                .arg(color, 6, 16)
+                .arg(esperado, 6, 16);
+    }
+    return {};
 }
 
 QString TestAlumnoAleatorio::SumarVolando() {
