@@ -605,7 +605,7 @@ void TestSistemaX11::loQueDiceOrca() {
 }
 
 // The browser build as a school serves it and a pupil opens it: the folder on a local web server,
-// Debian's Chromium with a fresh profile whose language is Spanish, WebGL drawn in software. The
+// Debian's Chromium with a fresh profile whose language is Spanish, WebGL turned off. The
 // same addition on screen, then what the page adds: the keys that differ, the keyboard back after a
 // dialog with no click, Salir, no error in the console, no frozen page, and a browser that goes
 // quiet once the flight has ended.
@@ -638,7 +638,7 @@ void TestSistemaX11::enElNavegador() {
     QStringList argumentos =
         QStringLiteral("--no-first-run --no-default-browser-check --password-store=basic "
                        "--disable-features=Translate --disable-background-networking "
-                       "--enable-unsafe-swiftshader --enable-logging=stderr --v=0 --kiosk")
+                       "--disable-3d-apis --enable-logging=stderr --v=0 --kiosk")
             .split(u' ');
     argumentos << "--user-data-dir=" + perfil.filePath("chromium") << direccion;
     if (::getuid() == 0) argumentos << "--no-sandbox";

@@ -19,15 +19,6 @@
     aviso.hidden = false;
   }
 
-  function puedeWebGL() {
-    try {
-      const lienzo = document.createElement('canvas');
-      return !!(lienzo.getContext('webgl2') || lienzo.getContext('webgl'));
-    } catch (e) {
-      return false;
-    }
-  }
-
   // Measured by scripts/bench-web and watched by scripts/test-web, through the browser's log.
   function registrar(texto) {
     console.info('zafrelo: ' + texto);
@@ -47,13 +38,6 @@
             'versión reciente de Chrome, Edge, Firefox o Safari.');
     return;
   }
-  if (!puedeWebGL()) {
-    mostrar('Este navegador no puede abrir Zafrelo: no dibuja con WebGL, o lo tiene desactivado. ' +
-            'Ábralo con una versión reciente de Chrome, Edge, Firefox o Safari, con la ' +
-            'aceleración por hardware activada.');
-    return;
-  }
-
   function porcentaje(recibidos) {
     if (!(tamanoWasm > 0)) return;
     const p = Math.min(100, Math.floor(100 * recibidos / tamanoWasm));
