@@ -708,6 +708,13 @@ void TestSistemaX11::enElNavegador() {
     QVERIFY2(esperarSuma(60000) >= 0, "the addition did not end with cell 5 red within 60 s");
     const double cpuVuelo = (SegundosCpu(chromium) - cpu) / (reloj.elapsed() / 1000.0);
     QVERIFY2(resultado(), "the result is not 5/6: three green cells, two red, one white");
+    // The page redraws only what changed: nothing of a flying cell stays where it passed, across
+    // the gap between the rows of squares.
+    const std::optional<QImage> tras = Captura(ventana);
+    const int hueco = arribaLienzo_ + Px(lado_ + 220);
+    QVERIFY2(tras && ContarSolidos(*tras, kVerde, hueco - 3, hueco + 4) == 0 &&
+                 ContarSolidos(*tras, kRojo, hueco - 3, hueco + 4) == 0,
+             "a flying cell left a trail between the rows of squares");
     QVERIFY(revisar("the flight"));
     // Once the cells have landed the page must go quiet: a dispatcher that never sleeps keeps a
     // core busy.
