@@ -363,13 +363,28 @@ bool TestSistemaX11::TeclearFracciones(const QString& ventana) {
 
 void TestSistemaX11::sumaEnPantallaYSalirConCtrlX_data() {
     QTest::addColumn<bool>("inmediato");
-    QTest::newRow("Medio") << false;    // the speed at start: five flights
-    QTest::newRow("Inmediato") << true; // chosen in the speed dialog from the keyboard
+    QTest::addColumn<QString>("escritorio"); // XDG_CURRENT_DESKTOP: whose conventions Qt follows
+    QTest::addColumn<QString>("teclas");     // in the speed dialog
+    // The speed at start: five flights.
+    QTest::newRow("Medio") << false << QString() << QString();
+    // Chosen in the speed dialog from the keyboard.
+    QTest::newRow("Inmediato") << true << QString() << QStringLiteral("alt+i Return");
+    // GNOME's conventions make Enter press a focused button, an option too; Enter still accepts
+    // the dialog, and Enter in a fraction box still adds.
+    QTest::newRow("Inmediato, GNOME")
+        << true << QStringLiteral("GNOME") << QStringLiteral("alt+i Return");
+    QTest::newRow("Inmediato, GNOME, Enter on Aceptar")
+        << true << QStringLiteral("GNOME") << QStringLiteral("alt+i Tab Return");
 }
 
 void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     QFETCH(bool, inmediato);
+    QFETCH(QString, escritorio);
+    QFETCH(QString, teclas);
+    const QProcessEnvironment comun = entorno_;
+    if (!escritorio.isEmpty()) entorno_.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), escritorio);
     const QString ventana = ArrancarPrograma();
+    entorno_ = comun;
     QVERIFY2(!ventana.isEmpty(), "the program's window did not show its squares");
     qInfo("window %s: menu bar %d px, side %.0f twips", qPrintable(ventana), arribaLienzo_, lado_);
     {
@@ -384,14 +399,26 @@ void TestSistemaX11::sumaEnPantallaYSalirConCtrlX() {
     }
     QVERIFY(TeclearFracciones(ventana));
     if (inmediato) {
-        // Ctrl+V, and once the window manager has given the dialog the focus, Alt+I and Enter.
+        // Ctrl+V, and once the window manager has given the dialog the focus, Alt+I and Enter;
+        // the dialog must then be gone.
+        const QString dialogo = QStringLiteral("^Zafrelo:.configurar.velocidad$");
         const QString pasos[] = {
             QStringLiteral("key ctrl+v"),
-            QStringLiteral("search --sync --onlyvisible --name ^Zafrelo:.configurar.velocidad$ "
-                           "windowactivate --sync"),
-            QStringLiteral("key alt+i Return"), QStringLiteral("windowactivate --sync ") + ventana};
+            QStringLiteral("search --sync --onlyvisible --name %1 windowactivate --sync")
+                .arg(dialogo),
+            QStringLiteral("key ") + teclas};
         for (const QString& paso : pasos)
             QVERIFY(Ejecutar(QStringLiteral("xdotool"), paso.split(u' ')).ok);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            Ejecutar(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), dialogo})
+                .texto.trimmed()
+                .isEmpty(),
+            "Enter left the speed dialog open", 5000);
+        QVERIFY(Ejecutar(QStringLiteral("xdotool"),
+                         {QStringLiteral("windowactivate"), QStringLiteral("--sync"), ventana})
+                    .ok);
     }
 
     const double ancho = lado_ / 2, alto = lado_ / 3, arribaResultado = lado_ + 380;

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -82,11 +83,22 @@ FrmVelocidad::FrmVelocidad()
 }
 
 bool FrmVelocidad::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* opcion = qobject_cast<QRadioButton*>(objeto);
     // Qt clicks a button for its access key 100 ms later, after showing it pressed; Enter typed
     // within that time would accept the old option. The option is selected at once instead.
-    if (evento->type() == QEvent::Shortcut)
-        if (auto* opcion = qobject_cast<QRadioButton*>(objeto); opcion && opcion->isEnabled())
-            opcion->setChecked(true);
+    if (evento->type() == QEvent::Shortcut && opcion && opcion->isEnabled())
+        opcion->setChecked(true);
+    // Enter accepts on every desktop. GNOME's conventions (and GTK's) make Enter press the
+    // focused option, as Space does, so the dialog would never see it.
+    if (evento->type() == QEvent::KeyPress && opcion) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+        const auto modificadores = tecla->modifiers() & ~Qt::KeypadModifier;
+        if (intro && modificadores == Qt::NoModifier) {
+            cmdAceptar->click();
+            return true;
+        }
+    }
     return QDialog::eventFilter(objeto, evento);
 }
 
