@@ -1,11 +1,18 @@
 #include "ayuda_pruebas.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 #include <cmath>
+
+#if __has_include(<qpa/qplatformnativeinterface.h>)
+#include <qpa/qplatformnativeinterface.h>
+#define ZAFRELO_ESCALA_EN_SU_SITIO 1
+#endif
 
 // The window on a screen of several device pixels per logical pixel (a HiDPI projector): the
 // picture is drawn in device pixels, its lines stay one device pixel thin, and the layout in
@@ -21,6 +28,7 @@ class TestAltaDensidad : public QObject {
     void dibujoDeLaSuma();
     void celdaVoladora();
     void otraPantalla();
+    void escalaCambiadaEnSuSitio();
 
   private:
     double razon_ = 1;
@@ -228,6 +236,51 @@ void TestAltaDensidad::otraPantalla() {
         QCOMPARE(ColorEn(*v, PosX(1) + Lado / 4, PosY(1) + Lado / 2), kVerde);
         QCOMPARE(ColorEn(*v, PosX(2) + Lado - 20, PosY(2) + Lado - 20), kBlanco);
     }
+}
+
+// The desktop's scale changed with the window where it stands (Windows' settings, 125 % to 150 %;
+// a projector in duplicate mode): the window system may say nothing of it, and the next paint
+// finds a picture of another scale. The squares are drawn again at once, not left blank.
+void TestAltaDensidad::escalaCambiadaEnSuSitio() {
+#ifdef ZAFRELO_ESCALA_EN_SU_SITIO
+    // Qt's offscreen platform changes its screens' ratio in place, telling no window.
+    using Configurar = void (*)(const QJsonObject&, QPlatformNativeInterface*);
+    using Leer = QJsonObject (*)(QPlatformNativeInterface*);
+    QPlatformNativeInterface* nativa = QGuiApplication::platformNativeInterface();
+    const auto configurar = reinterpret_cast<Configurar>(
+        nativa ? nativa->nativeResourceForIntegration("setConfiguration") : nullptr);
+    const auto leer = reinterpret_cast<Leer>(
+        nativa ? nativa->nativeResourceForIntegration("configuration") : nullptr);
+    if (!configurar || !leer) QSKIP("only Qt's offscreen platform changes a scale in place");
+    const QJsonObject antes = leer(nativa);
+    auto conRazon = [&antes](double razon) {
+        QJsonObject c = antes;
+        QJsonArray pantallas = c[QStringLiteral("screens")].toArray();
+        for (auto&& p : pantallas) {
+            QJsonObject o = p.toObject();
+            o[QStringLiteral("dpr")] = razon;
+            p = o;
+        }
+        c[QStringLiteral("screens")] = pantallas;
+        return c;
+    };
+    const QRegularExpression aviso(QStringLiteral("DPR change notifications"));
+    auto v = NuevaVentana();
+    QTest::keyClicks(v->txtNum(1), QStringLiteral("1"));
+    QTest::keyClicks(v->txtDen(1), QStringLiteral("2"));
+    const QScopeGuard restaurar([&] { configurar(antes, nativa); }); // the loop ends at 1
+    for (double razon : {1.5, 1.0}) {
+        QTest::ignoreMessage(QtWarningMsg, aviso);
+        configurar(conRazon(razon), nativa);
+        v->lienzo()->repaint(); // what the window system asks for after a new scale
+        QCOMPARE(v->lienzo()->PuntosPorPulgadaX(), 96 * razon * razon_);
+        QTRY_COMPARE(ColorEn(*v, PosX(1) + Lado / 4, PosY(1) + Lado / 2), kVerde);
+        QCOMPARE(ColorEn(*v, PosX(1) + Lado * 3 / 4, PosY(1) + Lado / 2), kBlanco);
+        QCOMPARE(ColorEn(*v, PosX(2) + Lado / 2, PosY(2) + Lado / 2), kBlanco);
+    }
+#else
+    QSKIP("Qt's private platform headers are not installed");
+#endif
 }
 
 QTEST_MAIN(TestAltaDensidad)

@@ -52,6 +52,13 @@ FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
     connect(lienzo_, &Lienzo::ColoresCambiados, this, [this] {
         if (isVisible()) Form_Resize();
     });
+    // Queued: the picture may be dropped while it is being painted or drawn into.
+    connect(
+        lienzo_, &Lienzo::EscalaCambiada, this,
+        [this] {
+            if (isVisible() && !DisposicionVigente()) Form_Resize();
+        },
+        Qt::QueuedConnection);
     aviso_ = new AvisoVoz(this);
     CrearMenus();
     CrearControles();

@@ -72,6 +72,7 @@ void Lienzo::AsegurarTamano() {
         imagen_.height() >= necesario.height())
         return;
     Asentar();
+    const bool perdida = otraEscala && !imagen_.isNull();
     if (otraEscala) imagen_ = QImage();
     // Grow, never shrink: what lies outside a smaller window comes back when it grows again.
     const QSize nuevo = necesario.expandedTo(imagen_.size()).expandedTo(QSize(1, 1));
@@ -85,6 +86,7 @@ void Lienzo::AsegurarTamano() {
     }
     imagen_ = std::move(mayor);
     tanda_->OlvidarCifras(); // the new picture may have another resolution
+    if (perdida) emit EscalaCambiada();
 }
 
 void Lienzo::EmpezarTanda() {

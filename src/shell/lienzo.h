@@ -50,6 +50,10 @@ class Lienzo : public QWidget {
   signals:
     // The window's colours changed: the picture's background is another one now.
     void ColoresCambiados();
+    // The picture was dropped, blank, because the screen's scale changed under it: whatever the
+    // window system said of it (a new screen, a new ratio, or nothing at all, as a scale changed
+    // in the desktop's settings may be on Qt 6.4), the window must draw it again.
+    void EscalaCambiada();
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
