@@ -4,6 +4,7 @@
 #include "main_window/leccion.h"
 
 #include <QByteArray>
+#include <QStringTokenizer>
 
 #include <array>
 
@@ -57,7 +58,7 @@ ConsultaLeida LeerConsulta(const QString& consulta) {
     QStringView resto(consulta);
     if (resto.startsWith(u'?')) resto = resto.mid(1);
     // The pieces are split before decoding, so that %26 and %3D stay inside a value.
-    for (QStringView pieza : resto.split(u'&')) {
+    for (QStringView pieza : qTokenize(resto, u'&')) {
         if (pieza.isEmpty()) continue;
         const qsizetype igual = pieza.indexOf(u'=');
         const QString nombre = Decodificar(igual < 0 ? pieza : pieza.left(igual));

@@ -97,6 +97,16 @@ QString NombreDeOpcion(const QString& nombre) {
     return (nombre.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nombre;
 }
 
+// The speed a word names (muy-lento, lento, medio, rapido, inmediato), if any.
+std::optional<Byte> VelocidadDeNombre(const QString& nombre) {
+    // Teachers may write the accent, capitals, or a blank for the dash.
+    QString n = nombre.trimmed().toLower();
+    n.replace(u'á', u'a').replace(u' ', u'-').replace(u'_', u'-');
+    for (int v = 0; v <= 4; ++v)
+        if (n == QLatin1String(kNombresVelocidad[v])) return Byte(v);
+    return std::nullopt;
+}
+
 } // namespace
 
 void AvisosLeccion::Anadir(const QString& linea) {
@@ -118,15 +128,6 @@ QString Citar(const QString& texto) {
     if (t.size() && t.back().isHighSurrogate()) t.chop(1);
     if (texto.size() > kLargo) t += u'…';
     return u'«' + t + u'»';
-}
-
-std::optional<Byte> VelocidadDeNombre(const QString& nombre) {
-    // Teachers may write the accent, capitals, or a blank for the dash.
-    QString n = nombre.trimmed().toLower();
-    n.replace(u'á', u'a').replace(u' ', u'-').replace(u'_', u'-');
-    for (int v = 0; v <= 4; ++v)
-        if (n == QLatin1String(kNombresVelocidad[v])) return Byte(v);
-    return std::nullopt;
 }
 
 Leccion LeerLeccion(const QStringList& argumentos) {

@@ -47,9 +47,6 @@ struct ConsultaLeida {
 };
 ConsultaLeida LeerConsulta(const QString& consulta);
 
-// The speed a word names (muy-lento, lento, medio, rapido, inmediato), if any.
-std::optional<Byte> VelocidadDeNombre(const QString& nombre);
-
 // Text as a note quotes it: on one line, and not too long.
 QString Citar(const QString& texto);
 
