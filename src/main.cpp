@@ -1,4 +1,5 @@
 #include "main_window/frm_principal.h"
+#include "main_window/leccion.h"
 #include "shell/traduccion.h"
 #ifdef Q_OS_WASM
 #include "shell/plataforma_web.h"
@@ -53,6 +54,8 @@ int main(int argc, char* argv[]) {
 #ifdef Q_OS_WASM
     PrepararPaginaWeb();
 #endif
+    // A lesson prepared on the command line or in the page's address; --help ends here.
+    const Leccion leccion = LeccionDeArranque();
     FrmPrincipal ventana;
     std::optional<SalirTrasPrimerCuadro> salir;
     if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {
@@ -64,5 +67,6 @@ int main(int argc, char* argv[]) {
 #else
     ventana.show();
 #endif
+    AplicarLeccion(ventana, leccion);
     return QApplication::exec();
 }

@@ -1,10 +1,13 @@
 #include "ayuda_pruebas.h"
+#include "main_window/leccion.h"
 #include "main_window/lectura_numeros.h"
 
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 
 // Typing fractions: how a box's text is read, what the stored fraction and the grid become, what
@@ -27,6 +30,11 @@ class TestEntrada : public QObject {
     void nuevaOperacion();
     void textoDisparatado_data();
     void textoDisparatado();
+    void leccionLeida_data();
+    void leccionLeida();
+    void leccionDeLaPagina_data();
+    void leccionDeLaPagina();
+    void leccionAplicada();
 
   private:
     QLocale configuracionOriginal_;
@@ -459,6 +467,183 @@ void TestEntrada::textoDisparatado() {
     QCOMPARE(int(Den(2)), 2);
     ComprobarTiras(*v, 1, 2, 2);
     ComprobarTiras(*v, 2, 2, 2);
+}
+
+namespace {
+
+// "1/2 1/3 v4 sumar": the fractions ("-" for none), the speed and the addition a lesson asks for.
+QString Resumen(const Leccion& l) {
+    QStringList partes;
+    for (int i = 1; i <= 2; ++i)
+        partes << (l.fraccion(i)
+                       ? QStringLiteral("%1/%2").arg(l.fraccion(i)->num).arg(l.fraccion(i)->den)
+                       : QStringLiteral("-"));
+    if (l.velocidad) partes << QStringLiteral("v%1").arg(*l.velocidad);
+    if (l.sumar) partes << QStringLiteral("sumar");
+    if (l.ayuda) partes << QStringLiteral("ayuda");
+    return partes.join(u' ');
+}
+
+// Every note is one short line that says it comes from Zafrelo.
+void ComprobarAvisos(const AvisosLeccion& avisos, int cuantos) {
+    QCOMPARE(avisos.lineas.size() + avisos.deMas, cuantos);
+    for (const QString& linea : avisos.lineas) {
+        QVERIFY2(linea.startsWith(QLatin1String("Zafrelo: se omite")), qPrintable(linea));
+        QVERIFY2(linea.size() < 200 && !linea.contains(u'\n'), qPrintable(linea));
+    }
+}
+
+} // namespace
+
+void TestEntrada::leccionLeida_data() {
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QString>("resumen");
+    QTest::addColumn<int>("avisos");
+    const QString largo = QString(5000, u'7');
+    QTest::newRow("none") << QStringList{} << "- -" << 0;
+    QTest::newRow("the lesson") << QStringList{"--velocidad=inmediato", "--sumar", "1/2", "1/3"}
+                                << "1/2 1/3 v4 sumar" << 0;
+    QTest::newRow("words as teachers write them")
+        << QStringList{"--velocidad", "Muy lento", " 2 / 4 ", "+1/04"} << "2/4 1/4 v0" << 0;
+    QTest::newRow("rapido with its accent") << QStringList{"-velocidad=rápido"} << "- - v3" << 0;
+    QTest::newRow("the second alone") << QStringList{"-", "1/3"} << "- 1/3" << 0;
+    QTest::newRow("limits") << QStringList{"--", "-32768/32767", "32767/1"}
+                            << "-32768/32767 32767/1" << 0;
+    QTest::newRow("bad values, the rest applied")
+        << QStringList{"--velocidad=veloz", "--sumar", "1/0", "2/3"} << "- 2/3 sumar" << 2;
+    QTest::newRow("refused as the boxes refuse") << QStringList{"--", "0/0", "1/-2"} << "- -" << 2;
+    QTest::newRow("not N/D") << QStringList{"2.5/4", "1/2/3"} << "- -" << 2;
+    QTest::newRow("out of range") << QStringList{"32768/2", "1/" + largo} << "- -" << 2;
+    QTest::newRow("a negative fraction before --") << QStringList{"-1/2", "3/4"} << "3/4 -" << 1;
+    QTest::newRow("a negative numerator after --")
+        << QStringList{"--sumar", "--", "-1/2", "3/4"} << "-1/2 3/4 sumar" << 0;
+    QTest::newRow("repeated and extra")
+        << QStringList{"--velocidad=lento", "--velocidad=medio", "1/2", "1/3", "1/4", "1/5"}
+        << "1/2 1/3 v1" << 3;
+    QTest::newRow("sumar with a value, velocidad with none")
+        << QStringList{"--sumar=no", "--velocidad"} << "- -" << 2;
+    QTest::newRow("empty and hostile")
+        << QStringList{"", "1\n/2", "--" + largo, "--velocidad=" + largo, "\u202e\n"} << "- 1/2"
+        << 4;
+    QTest::newRow("help") << QStringList{"-h", "--nada"} << "- - ayuda" << 1;
+    QStringList muchas;
+    for (int k = 0; k < 3000; ++k)
+        muchas << QStringLiteral("--x%1").arg(k);
+    QTest::newRow("a flood of unknown options") << muchas << "- -" << 3000;
+}
+
+// The command line read: what applies, and one note for each thing left out.
+void TestEntrada::leccionLeida() {
+    QFETCH(QStringList, argumentos);
+    argumentos.prepend(QStringLiteral("zafrelo"));
+    const Leccion leccion = LeerLeccion(argumentos);
+    QTEST(Resumen(leccion), "resumen");
+    QFETCH(int, avisos);
+    ComprobarAvisos(leccion.avisos, avisos);
+    QVERIFY(leccion.avisos.lineas.size() <= AvisosLeccion::kMaximo);
+}
+
+void TestEntrada::leccionDeLaPagina_data() {
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QString>("resumen");
+    QTest::addColumn<int>("avisos");
+    QTest::newRow("none") << "" << QStringList{} << "- -" << 0;
+    QTest::newRow("the lesson") << "?a=1/2&b=1/3&velocidad=inmediato&sumar"
+                                << QStringList{"--velocidad=inmediato", "--sumar", "--", "1/2",
+                                               "1/3"}
+                                << "1/2 1/3 v4 sumar" << 0;
+    QTest::newRow("percent-encoding and +")
+        << "?A=1%2F2&b=%2D1+%2F+3&Velocidad=R%C3%A1pido&sumar="
+        << QStringList{"--velocidad=Rápido", "--sumar", "--", "1/2", "-1 / 3"}
+        << "1/2 -1/3 v3 sumar" << 0;
+    QTest::newRow("b alone, muy+lento")
+        << "b=2/4&&velocidad=muy+lento&" << QStringList{"--velocidad=muy lento", "--", "-", "2/4"}
+        << "- 2/4 v0" << 0;
+    QTest::newRow("repeated keys: the first counts")
+        << "?a=1/2&a=2/4&velocidad=lento&velocidad=medio&sumar&sumar"
+        << QStringList{"--velocidad=lento", "--sumar", "--", "1/2"} << "1/2 - v1 sumar" << 3;
+    QTest::newRow("bad values, the rest applied")
+        << "?a=0/0&b=1/3&velocidad=&sumar=si" << QStringList{"--velocidad=", "--", "0/0", "1/3"}
+        << "- 1/3" << 3;
+    QTest::newRow("no way to an option")
+        << "?help&version&a=--help&b=%2D%2Dversion&velocidad=x%26sumar%3D"
+        << QStringList{"--velocidad=x&sumar=", "--", "--help", "--version"} << "- -" << 5;
+    QTest::newRow("a key without a value")
+        << "?a&velocidad" << QStringList{"--velocidad=", "--", ""} << "- -" << 2;
+    QTest::newRow("broken encoding")
+        << "?a=1%2/2&b=%FF/3&%" << QStringList{"--", "1%2/2", "\uFFFD/3"} << "- -" << 3;
+    QTest::newRow("a flood") << "?" + QStringLiteral("x&").repeated(20000) + "a=1/2"
+                             << QStringList{"--", "1/2"} << "1/2 -" << 20000;
+}
+
+// The page's address: the same command line, read by the same parser.
+void TestEntrada::leccionDeLaPagina() {
+    QFETCH(QString, consulta);
+    QFETCH(QStringList, argumentos);
+    const ConsultaLeida leida = LeerConsulta(consulta);
+    argumentos.prepend(QStringLiteral("zafrelo"));
+    QCOMPARE(leida.argumentos, argumentos);
+    const Leccion leccion = LeerLeccion(leida.argumentos);
+    QTEST(Resumen(leccion), "resumen");
+    QFETCH(int, avisos);
+    AvisosLeccion todos = leida.avisos;
+    for (const QString& linea : leccion.avisos.lineas)
+        todos.Anadir(linea);
+    todos.deMas += leccion.avisos.deMas;
+    ComprobarAvisos(todos, avisos);
+}
+
+// The window as the program opens it with a lesson: the boxes as if typed, the speed as if chosen
+// in the dialog, and "=" run once shown; then a lesson whose sum is too large for the picture.
+void TestEntrada::leccionAplicada() {
+    DescargarFrmVelocidad();
+    BorrarEstado();
+    OlvidarTerminacion();
+    {
+        FrmPrincipal v;
+        v.show();
+        AplicarLeccion(v,
+                       LeerLeccion({"zafrelo", "--velocidad=inmediato", "--sumar", "1/2", "1/3"}));
+        QCOMPARE(v.txtNum(1)->text() + v.txtDen(1)->text() + v.txtNum(2)->text() +
+                     v.txtDen(2)->text(),
+                 QStringLiteral("1213"));
+        QCOMPARE(int(Velocidad), 4);
+        QVERIFY(frmVelocidad().optVelocidad(4)->isChecked());
+        ComprobarTiras(v, 1, 1, 2);
+        ComprobarTiras(v, 2, 1, 3);
+        // 5/6: the left column of square 3 green, the right one red but for its top cell.
+        const auto centro = [&](int c, int f) {
+            return ColorEn(v, PosX(3) + Lado * (2 * c - 1) / 4, PosY(3) + Lado * (7 - 2 * f) / 6);
+        };
+        QTRY_COMPARE(centro(2, 2), kRojo);
+        for (int f = 1; f <= 3; ++f)
+            QCOMPARE(centro(1, f), kVerde);
+        QCOMPARE(centro(2, 1), kRojo);
+        QCOMPARE(centro(2, 3), kBlanco);
+    }
+
+    DescargarFrmVelocidad();
+    BorrarEstado();
+    FrmPrincipal v;
+    v.show();
+    // "=" runs from the event loop, so the message box is answered from inside its own.
+    QString mensaje;
+    QTimer vigia;
+    connect(&vigia, &QTimer::timeout, [&mensaje] {
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            mensaje = caja->text();
+            caja->close();
+        }
+    });
+    vigia.start(5);
+    AplicarLeccion(v,
+                   LeerLeccion({"zafrelo", "--sumar", "--velocidad=lentísimo", "1/200", "1/200"}));
+    QCOMPARE(int(Velocidad), 2);
+    QTRY_COMPARE(mensaje,
+                 QStringLiteral("Estas fracciones son demasiado grandes para dibujar su suma."));
+    QVERIFY(!v.Animando());
+    QVERIFY(CuadroBlanco(v, 3));
 }
 
 QTEST_MAIN(TestEntrada)

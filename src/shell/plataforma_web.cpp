@@ -10,6 +10,9 @@
 #include <QWindow>
 
 #include <emscripten.h>
+#include <emscripten/val.h>
+
+#include <string>
 
 namespace {
 
@@ -100,4 +103,12 @@ void PrepararPaginaWeb() {
 void MostrarEnPagina(QWidget& ventana) {
     qApp->installEventFilter(new PrimerCuadro(&ventana));
     ventana.showFullScreen();
+}
+
+QString ConsultaDeLaPagina() {
+    const emscripten::val lugar = emscripten::val::global("location");
+    if (lugar.isUndefined() || lugar.isNull()) return {};
+    const emscripten::val busqueda = lugar["search"];
+    if (!busqueda.isString()) return {};
+    return QString::fromStdString(busqueda.as<std::string>());
 }

@@ -1,7 +1,9 @@
 #pragma once
 // What running inside a browser page asks of the program, and nothing else does: fonts carried
-// along, the keyboard given back after a dialog, and the page told when the program is painted and
-// when it ends. Built only for the browser.
+// along, the keyboard given back after a dialog, the page told when the program is painted and
+// when it ends, and the page's address read. Built only for the browser.
+
+#include <QString>
 
 class QWidget;
 
@@ -11,3 +13,7 @@ void PrepararPaginaWeb();
 // Shows the main window filling the page, which is the screen Qt sees; the page learns of its
 // first painted frame and of its closing (Salir).
 void MostrarEnPagina(QWidget& ventana);
+
+// The query of the page's address as the browser holds it, percent-encoded, with its "?"
+// ("?a=1/2&sumar"); empty when there is none.
+QString ConsultaDeLaPagina();
