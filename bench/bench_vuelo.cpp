@@ -64,6 +64,8 @@ void BM_VueloMedio(benchmark::State& estado) {
         const double cpu0 = SegundosDeProcesador();
         const auto t0 = Reloj::now();
         ventana->cmdAnimar_Click();
+        while (ventana->Animando())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         pared = std::chrono::duration<double>(Reloj::now() - t0).count();
         cpu = SegundosDeProcesador() - cpu0;
