@@ -21,7 +21,8 @@ class PrimerCuadro : public QObject {
         if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
             static_cast<QWidget*>(objeto)->window() == ventana_) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, this, accion_); // once this frame is done
+            // Once this frame is done.
+            QTimer::singleShot(0, this, [accion = accion_] { accion(); });
         }
         return false;
     }
