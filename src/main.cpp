@@ -1,37 +1,14 @@
 #include "main_window/frm_principal.h"
 #include "main_window/leccion.h"
+#include "shell/eventos.h"
 #include "shell/traduccion.h"
 #ifdef Q_OS_WASM
 #include "shell/plataforma_web.h"
 #endif
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdlib>
-#include <optional>
-
-namespace {
-
-// Start-up measurement (bench/): leaves the moment the main window's first frame has been painted
-// and flushed, without the tear-down, which is no part of starting.
-class SalirTrasPrimerCuadro : public QObject {
-  public:
-    explicit SalirTrasPrimerCuadro(const QWidget* ventana) : ventana_(ventana) {}
-
-  protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
-            static_cast<QWidget*>(objeto)->window() == ventana_)
-            QTimer::singleShot(0, [] { std::_Exit(0); }); // runs once this frame is done
-        return false;
-    }
-
-  private:
-    const QWidget* ventana_;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef Q_OS_LINUX
@@ -57,11 +34,10 @@ int main(int argc, char* argv[]) {
     // A lesson prepared on the command line or in the page's address; --help ends here.
     const Leccion leccion = LeccionDeArranque();
     FrmPrincipal ventana;
-    std::optional<SalirTrasPrimerCuadro> salir;
-    if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO")) {
-        salir.emplace(&ventana);
-        aplicacion.installEventFilter(&*salir);
-    }
+    // Start-up measurement (bench/): leaves once the first frame is shown, without the tear-down,
+    // which is no part of starting.
+    if (qEnvironmentVariableIsSet("ZAFRELO_SALIR_TRAS_PRIMER_CUADRO"))
+        TrasPrimerCuadro(ventana, [] { std::_Exit(0); });
 #ifdef Q_OS_WASM
     MostrarEnPagina(ventana);
 #else

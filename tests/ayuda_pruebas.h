@@ -46,11 +46,15 @@ inline Long ColorEn(const FrmPrincipal& ventana, Single x, Single y) {
     return ventana.lienzo()->ColorEn(x, y);
 }
 
-// Answers the next modal window (dialog or message box) from inside its own event loop.
-template <typename Accion> void AlAbrirseModal(Accion accion) {
-    QTimer::singleShot(0, [accion] {
-        for (int intento = 0; intento < 200 && !QApplication::activeModalWidget(); ++intento)
-            QTest::qWait(5);
-        accion(QApplication::activeModalWidget());
-    });
+// The modal window (dialog or message box) the command just given opened, once it shows; null
+// when none comes. The program never waits for it: the test answers it and the program goes on.
+inline QWidget* ModalAbierto() {
+    (void)QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 1000);
+    return QApplication::activeModalWidget();
+}
+
+// Lets the addition under way run to its end, as a pupil watching it would; false if it has not
+// ended after ms milliseconds.
+inline bool EsperarSuma(const FrmPrincipal& ventana, int ms = 20000) {
+    return QTest::qWaitFor([&ventana] { return !ventana.Animando(); }, ms);
 }

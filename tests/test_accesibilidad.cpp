@@ -246,8 +246,8 @@ void TestAccesibilidad::descripcionTrasSumar() {
     QCOMPARE(DescripcionDelDibujo(*v), fracciones);
 
     OyenteDeAvisos oyente(*v);
-    QTest::keyClick(v->txtDen(2), Qt::Key_Return); // runs to its end before it returns
-    QVERIFY(!v->Animando());
+    QTest::keyClick(v->txtDen(2), Qt::Key_Return);
+    QVERIFY(EsperarSuma(*v));
     QCOMPARE(DescripcionDelDibujo(*v), fracciones + QLatin1Char(' ') + suma);
     const int contadas = suma.section(QLatin1Char(' '), 1, 1).toInt();
     QCOMPARE(CeldasColoreadas(*v), contadas);
@@ -359,11 +359,12 @@ void TestAccesibilidad::menusConAlt() {
     QVERIFY(opciones);
     QCOMPARE(opciones->objectName(), QStringLiteral("mnuOpciones"));
     QString abierto;
-    AlAbrirseModal([&](QWidget* modal) {
+    const auto responder = [&](QWidget* modal) {
         abierto = modal ? modal->objectName() : QStringLiteral("nothing");
         if (modal) QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    QTest::keyClick(opciones, Qt::Key_V); // Velocidad: returns when the dialog hides
+    };
+    QTest::keyClick(opciones, Qt::Key_V); // Velocidad
+    responder(ModalAbierto());
     QCOMPARE(abierto, QStringLiteral("frmVelocidad"));
 
     // "Acerca de" has no letter of its own: the arrow keys and Enter reach it.
@@ -376,11 +377,12 @@ void TestAccesibilidad::menusConAlt() {
     if (!ayuda->activeAction()) QTest::keyClick(ayuda, Qt::Key_Down);
     QCOMPARE(ayuda->activeAction(), v->mnuAyudaAcerca);
     QString titulo;
-    AlAbrirseModal([&](QWidget* modal) {
+    const auto responderAcerca = [&](QWidget* modal) {
         titulo = modal ? modal->windowTitle() : QStringLiteral("nothing");
         if (modal) QTest::keyClick(modal, Qt::Key_Return);
-    });
+    };
     QTest::keyClick(ayuda, Qt::Key_Return);
+    responderAcerca(ModalAbierto());
     QCOMPARE(titulo, QStringLiteral("Acerca de..."));
 }
 

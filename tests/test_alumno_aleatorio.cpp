@@ -89,6 +89,12 @@ QString Cita(const QString& texto) {
     return QStringLiteral("\"%1…\" (%2 chars)").arg(texto.left(24)).arg(texto.size());
 }
 
+// The program never waits for a message box; the pupil answers it (the guardian) soon after.
+void EsperarRespuestas() {
+    (void)QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 2000);
+    QCoreApplication::processEvents();
+}
+
 struct Cuentas {
     long long secuencias = 0;
     long long acciones = 0;
@@ -196,7 +202,7 @@ void TestAlumnoAleatorio::secuencias() {
         QElapsedTimer reloj;
         reloj.start();
         const QString hecho = accion();
-        QCoreApplication::processEvents();
+        EsperarRespuestas();
         const qint64 ms = reloj.elapsed();
         vigia_->Terminar();
         ++cuentas_.acciones;
@@ -380,6 +386,7 @@ QString TestAlumnoAleatorio::Sumar(bool conEnter) {
     } else {
         QTest::mouseClick(ventana_->cmdAnimar, Qt::LeftButton);
     }
+    if (sola) EsperarRespuestas();
     // A run refused with a message left the picture as it was.
     if (sola && mensajes == cuentas_.mensajes && fallo_.isEmpty()) fallo_ = ResultadoDibujado();
     return hecho;
@@ -454,6 +461,7 @@ QString TestAlumnoAleatorio::SumarVolando() {
         QStringLiteral("%1/%2 + %3/%4").arg(Num(1)).arg(Den(1)).arg(Num(2)).arg(Den(2));
     ++cuentas_.sumasEnVuelo;
     QTest::mouseClick(ventana_->cmdAnimar, Qt::LeftButton);
+    EsperarSuma(*ventana_, int(kAccionMaximaMs));
     return antes + QStringLiteral("flying \"=\" for %1, meanwhile: %2")
                        .arg(que, hechas.join(QStringLiteral("; ")));
 }
@@ -474,14 +482,15 @@ QString TestAlumnoAleatorio::VelocidadPorDialogo(bool enVuelo) {
     const bool aceptar = Suerte(azar_, 70);
     const Byte antes = Velocidad;
     bool visto = false;
-    AlAbrirseModal([&visto, opcion, aceptar](QWidget* modal) {
+    const auto responder = [&visto, opcion, aceptar](QWidget* modal) {
         auto* dialogo = qobject_cast<FrmVelocidad*>(modal);
         if (!dialogo) return;
         visto = true;
         QTest::mouseClick(dialogo->optVelocidad(opcion), Qt::LeftButton);
         QTest::mouseClick(aceptar ? dialogo->cmdAceptar : dialogo->CancelButton, Qt::LeftButton);
-    });
+    };
     ventana_->mnuOpcVelocidad->trigger();
+    responder(ModalAbierto());
     ++cuentas_.dialogos;
     const QString hecho =
         QStringLiteral("speed dialog: option %1, %2")

@@ -3,6 +3,7 @@
 #include "animation/vuelo.h"
 
 #include <QAbstractEventDispatcher>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,7 @@ class TestAnimacion : public QObject {
     void vueloDelEjemplo();
     void vueloSinBajar_data();
     void vueloSinBajar();
+    void redimensionarTrasPosar();
     void sumaEnVuelo();
     void escribirYRedimensionarEnVuelo();
     void cambiosEnVuelo();
@@ -121,18 +123,31 @@ class Contador : public QObject {
     QEvent::Type tipo_;
 };
 
-// Ends a run that would never end by itself, so that a hang fails its test instead of stalling
-// the whole program; the test then finds Terminando() set.
-class Vigia {
+// The ticks each flight took, told by the flying cell hiding in the tick that ends its flight, and
+// where that flight left the cell and its steps.
+class Vuelos : public QObject {
   public:
-    Vigia() {
-        reloj_.setSingleShot(true);
-        QObject::connect(&reloj_, &QTimer::timeout, [] { Terminar(); });
-        reloj_.start(20000);
+    explicit Vuelos(FrmPrincipal& v) {
+        v.shpVuela->installEventFilter(this);
+        connect(v.tmr, &QTimer::timeout, this, [this] { ++ticks_; });
+    }
+    struct Fin {
+        int ticks;
+        Single x, y, pasoX, pasoY;
+    };
+    QList<Fin> fines;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Hide) { // counted before this tick reaches the test
+            fines << Fin{ticks_ + 1 - tickFinal_, VueloX, VueloY, PasoX, PasoY};
+            tickFinal_ = ticks_ + 1;
+        }
+        return false;
     }
 
   private:
-    QTimer reloj_;
+    int ticks_ = 0, tickFinal_ = 0;
 };
 
 void ComprobarEnReposo(const FrmPrincipal& v) {
@@ -361,7 +376,7 @@ void TestAnimacion::sumaDemasiadoGrande() {
         QMessageBox::StandardButtons botones;
     };
     auto respuesta = std::make_shared<Respuesta>();
-    AlAbrirseModal([respuesta](QWidget* modal) {
+    const auto responder = [respuesta](QWidget* modal) {
         respuesta->dada = true;
         auto* caja = qobject_cast<QMessageBox*>(modal);
         if (!caja) return;
@@ -369,8 +384,9 @@ void TestAnimacion::sumaDemasiadoGrande() {
         respuesta->texto = caja->text();
         respuesta->botones = caja->standardButtons();
         caja->button(QMessageBox::Ok)->click();
-    });
+    };
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    responder(ModalAbierto());
     QTRY_VERIFY(respuesta->dada);
 
     QCOMPARE(respuesta->titulo, QStringLiteral("Zafrelo"));
@@ -408,44 +424,50 @@ void TestAnimacion::ventanaDemasiadoPequena() {
     ComprobarEnReposo(*v);
 }
 
-// The third flight of 1/2 + 1/3 at the initial speed, driven on its own. It has the first flight's
-// steps, exactly (2350 − 1080) / 15 and (2180 − 60) / 15 in Single precision, but takes 14 ticks:
-// the cell is hidden one step short of its target, and the target is coloured all the same. The
-// wait sleeps between events.
+// 1/2 + 1/3 at the initial speed, watched flight by flight: 15, 15, 14, 15 and 15 ticks. The third
+// flight has the first one's steps, exactly (2350 − 1080) / 15 and (2180 − 60) / 15 in Single
+// precision, yet ends a tick early: its cell is hidden one step short of its target, and the
+// target is coloured all the same. The program sleeps between ticks.
 void TestAnimacion::vueloDelEjemplo() {
     auto v = VentanaDeLado1800();
     Escribir(*v, "1", "2", "1", "3");
-    AnchoCelda = 900;
-    AltoCelda = 600;
-    v->shpVuela->setWidth(AnchoCelda);
-    v->shpVuela->setHeight(AltoCelda);
-    v->shpVuela->setFillColor(kVerde);
     Velocidad = 2;
-    Integer fila = 3, columna = 1;
-    Vigia vigia;
+    Vuelos vuelos(*v);
     QSignalSpy ticks(v->tmr, &QTimer::timeout);
     QAbstractEventDispatcher* despachador = QAbstractEventDispatcher::instance();
     QSignalSpy esperas(despachador, &QAbstractEventDispatcher::aboutToBlock);
     QSignalSpy despertares(despachador, &QAbstractEventDispatcher::awake);
 
-    VolarCelda(1, 1, 3, fila, columna);
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY(v->Animando());
+    // Waited for as the program's own loop waits, sleeping until events come.
+    QEventLoop bucle;
+    connect(v->tmr, &QTimer::timeout, &bucle, [&] {
+        if (!v->Animando()) bucle.quit();
+    });
+    QTimer::singleShot(20000, &bucle, &QEventLoop::quit);
+    bucle.exec();
+    QVERIFY2(!v->Animando(), "the addition did not end by itself");
 
-    QVERIFY2(!Terminando(), "the flight did not end by itself");
-    QVERIFY2(PasoX == Single(2350 - 1080) / Single(15), qPrintable(QString::number(PasoX, 'g', 9)));
-    QVERIFY2(PasoY == Single(2180 - 60) / Single(15), qPrintable(QString::number(PasoY, 'g', 9)));
-    QCOMPARE(qRound(PasoX * 100), 8467);
-    QCOMPARE(qRound(PasoY * 100), 14133);
-    QCOMPARE(ticks.count(), 14);
-    QCOMPARE(VueloX, 1080 + 14 * PasoX);
-    QVERIFY(VueloY < 2180);
-    QCOMPARE(v->shpVuela->Top(), VueloY);
-    QVERIFY(!v->shpVuela->Visible());
-    QVERIFY(!v->tmr->isActive());
-    QCOMPARE(Cuadro(*v, 3, 2, 3).at(2), QChar(u'G'));
-    QCOMPARE(Cuadro(*v, 1, 2, 3).at(2), QChar(u'g'));
-    QCOMPARE(int(fila), 1);
-    QCOMPARE(int(columna), 2);
-    // Every tick was waited for rather than spun towards: the loop blocks until events come.
+    QCOMPARE(vuelos.fines.size(), 5);
+    QList<int> porVuelo;
+    for (const Vuelos::Fin& f : vuelos.fines)
+        porVuelo << f.ticks;
+    QCOMPARE(porVuelo, QList<int>({15, 15, 14, 15, 15}));
+    const Vuelos::Fin tercero = vuelos.fines[2];
+    QVERIFY2(tercero.pasoX == Single(2350 - 1080) / Single(15),
+             qPrintable(QString::number(tercero.pasoX, 'g', 9)));
+    QVERIFY2(tercero.pasoY == Single(2180 - 60) / Single(15),
+             qPrintable(QString::number(tercero.pasoY, 'g', 9)));
+    QCOMPARE(qRound(tercero.pasoX * 100), 8467);
+    QCOMPARE(qRound(tercero.pasoY * 100), 14133);
+    QCOMPARE(tercero.x, 1080 + 14 * tercero.pasoX);
+    QVERIFY(tercero.y < 2180);
+    QCOMPARE(Cuadro(*v, 3, 2, 3), QStringLiteral("GGGRRW"));
+    QCOMPARE(Cuadro(*v, 1, 2, 3), QStringLiteral("gggWWW"));
+    ComprobarEnReposo(*v);
+    // Every tick was waited for: nothing of the run keeps the loop awake between ticks.
+    QCOMPARE(ticks.count(), 74);
     QVERIFY2(esperas.count() >= ticks.count(), qPrintable(QString::number(esperas.count())));
     QVERIFY2(despertares.count() < 20 * ticks.count(),
              qPrintable(QString::number(despertares.count())));
@@ -455,13 +477,14 @@ void TestAnimacion::vueloSinBajar_data() {
     QTest::addColumn<Single>("arribaResultado");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<Single>("ultimoX");
-    // Source top 60. A level target would never end the wait by its own test; one above ends it
+    // Sources' top 60. A level target would never end a flight by its own test; one above ends it
     // before the first tick.
-    QTest::newRow("target level") << 60.0f << 5 << 2350.0f;
+    QTest::newRow("target level") << 60.0f << 5 << 4250.0f;
     QTest::newRow("target above") << 20.0f << 0 << 4540.0f;
 }
 
-// A flight whose target is not below its source still ends, after its steps at most, and lands.
+// 1/1 + 1/1 with the result area raised: each flight whose target is not below its source still
+// ends, after its steps at most, and lands.
 void TestAnimacion::vueloSinBajar() {
     QFETCH(Single, arribaResultado);
     QFETCH(int, ticks);
@@ -469,27 +492,41 @@ void TestAnimacion::vueloSinBajar() {
     auto v = VentanaDeLado1800();
     Escribir(*v, "1", "1", "1", "1");
     PosY(3) = PosY(4) = arribaResultado;
-    AnchoCelda = AltoCelda = 300;
-    v->shpVuela->setWidth(300);
-    v->shpVuela->setHeight(300);
-    v->shpVuela->setFillColor(kRojo);
     Velocidad = 3;
-    Integer fila = 1, columna = 1;
-    Vigia vigia;
     QSignalSpy tics(v->tmr, &QTimer::timeout);
 
-    VolarCelda(2, 1, 1, fila, columna);
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY2(EsperarSuma(*v), "the addition did not end by itself");
 
-    QVERIFY2(!Terminando(), "the flight did not end by itself");
-    QCOMPARE(tics.count(), ticks);
+    QCOMPARE(tics.count(), 2 * ticks);
     QCOMPARE(VueloX, ultimoX);
     QCOMPARE(VueloY, 60.0f);
-    QVERIFY(!v->shpVuela->Visible());
-    QVERIFY(!v->tmr->isActive());
-    // Landed on its target, over the green of square 1.
-    QCOMPARE(ColorEn(*v, 2350 + 150, arribaResultado + 150), kRojo);
-    QCOMPARE(int(fila), 1);
-    QCOMPARE(int(columna), 2);
+    ComprobarEnReposo(*v);
+    // Landed on their targets, the green one over square 1's right edge.
+    QCOMPARE(ColorEn(*v, 3500, arribaResultado + 900), kVerde);
+    QCOMPARE(ColorEn(*v, 4400, arribaResultado + 900), kRojo);
+}
+
+// 1/2 + 1/3 at the fast speed; a resize after the first landing wipes that cell from the picture,
+// and the sum told counts only the four that landed since.
+void TestAnimacion::redimensionarTrasPosar() {
+    auto v = VentanaDeLado1800();
+    Escribir(*v, "1", "2", "1", "3");
+    Velocidad = 3;
+    Vuelos vuelos(*v);
+    bool redimensionada = false; // taller: the squares stay where they were
+    connect(v->tmr, &QTimer::timeout, v.get(), [&] {
+        if (vuelos.fines.size() == 1 && !std::exchange(redimensionada, true))
+            FijarTamanoExterior(*v, 6600, 9300);
+    });
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY2(EsperarSuma(*v), "the addition did not end by itself");
+    QVERIFY(redimensionada);
+    QCOMPARE(Lado, kLado);
+    QCOMPARE(Cuadro(*v, 3, 2, 3), QStringLiteral("WGGRRW"));
+    QCOMPARE(v->lienzo()->accessibleDescription(),
+             QStringLiteral(
+                 "Primera fracción: 1/2. Segunda fracción: 1/3. Suma: 4 de 6 celdas coloreadas."));
 }
 
 // 1/2 + 1/3 flying at the fast speed. Mid-flight the cell is visible and the clock runs; a second
@@ -498,7 +535,6 @@ void TestAnimacion::sumaEnVuelo() {
     auto v = VentanaDeLado1800();
     Escribir(*v, "1", "2", "1", "3");
     Velocidad = 3;
-    Vigia vigia;
 
     struct Observado {
         bool primerTick = false, visible = false, reloj = false;
@@ -527,10 +563,10 @@ void TestAnimacion::sumaEnVuelo() {
             visto.cuadro3Tras = Cuadro(*v, 3, 2, 3);
         }
     });
-    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton); // returns when the addition has ended
+    QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY2(EsperarSuma(*v), "the addition did not end by itself");
     disconnect(conexion);
 
-    QVERIFY2(!Terminando(), "the addition did not end by itself");
     QVERIFY(visto.primerTick);
     QVERIFY(visto.visible);
     QVERIFY(visto.reloj);
@@ -558,7 +594,6 @@ void TestAnimacion::escribirYRedimensionarEnVuelo() {
     auto v = VentanaDeLado1800();
     Escribir(*v, "1", "1", "1", "1");
     Velocidad = 3;
-    Vigia vigia;
 
     bool hecho = false;
     int num1 = 0;
@@ -574,9 +609,9 @@ void TestAnimacion::escribirYRedimensionarEnVuelo() {
         lado = Lado;
     });
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY2(EsperarSuma(*v), "the addition did not end by itself");
     disconnect(conexion);
 
-    QVERIFY2(!Terminando(), "the addition did not end by itself");
     QVERIFY(hecho);
     QCOMPARE(num1, 12);
     QCOMPARE(texto1, QStringLiteral("12"));
@@ -589,9 +624,10 @@ void TestAnimacion::escribirYRedimensionarEnVuelo() {
 }
 
 // On a dark desktop, 2/4 + 1/3; in its first flight the second numerator is retyped and
-// Simplificar makes 1/2. Nothing drawn then is hatched, the ink shows on white, and the sum told is
-// what landed on the run's 4 × 3 grid. Then a new operation in a flight of 9/2 + 1/3 stops it, and
-// nothing of the old operation stays, not even the cells beside the squares.
+// Simplificar makes 1/2. Nothing drawn then is hatched, the ink shows on white and round the
+// flying cell, and the sum told is what landed on the run's 4 × 3 grid. Then a new operation in a
+// flight of 9/2 + 1/3 stops it, and nothing of the old operation stays, not even the cells beside
+// the squares.
 void TestAnimacion::cambiosEnVuelo() {
     const QPalette clara = QApplication::palette();
     QPalette oscura = clara;
@@ -601,8 +637,9 @@ void TestAnimacion::cambiosEnVuelo() {
     auto v = VentanaDeLado1800();
     Escribir(*v, "2", "4", "1", "3");
     Velocidad = 3;
-    Vigia vigia;
+    QImage celda; // the flying cell, outlined in the picture's ink, not the desktop's white text
     std::function<void()> enVuelo = [&] {
+        celda = v->shpVuela->grab().toImage();
         QTest::keyClicks(v->txtNum(2), QStringLiteral("\b1"));
         QTest::mouseClick(v->cmdSimpli(1), Qt::LeftButton);
     };
@@ -610,12 +647,15 @@ void TestAnimacion::cambiosEnVuelo() {
         if (auto f = std::exchange(enVuelo, nullptr)) f();
     });
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY(EsperarSuma(*v));
     const bool numero = HayNumero(*v, 3700, 2180); // ordinal 12, on a white cell
     int puntos = 0;                                // the grid in square 4
     for (Single y = 2840; y < 3320; y += 15)
         puntos += ColorEn(*v, 5600, y) == kNegro;
     QApplication::setPalette(clara);
     QVERIFY(numero && puntos > 0);
+    QCOMPARE(LongDesdeColor(celda.pixelColor(0, celda.height() / 2)), kNegro);
+    QCOMPARE(LongDesdeColor(celda.pixelColor(celda.width() / 2, celda.height() / 2)), kVerde);
     QCOMPARE(Cuadro(*v, 1, 4, 3) + Cuadro(*v, 2, 4, 3), QStringLiteral("GgggggWWWWWWrWWrWWRWWRWW"));
     QCOMPARE(Cuadro(*v, 3, 4, 3) + Cuadro(*v, 4, 4, 3), QStringLiteral("GGGGGGWWWWWWRRWWWWWWWWWW"));
     QCOMPARE(v->lienzo()->accessibleDescription(),
@@ -633,6 +673,7 @@ void TestAnimacion::cambiosEnVuelo() {
     Velocidad = 3;
     enVuelo = [&] { QTest::keyClick(v->txtNum(1), Qt::Key_N, Qt::ControlModifier); };
     QTest::mouseClick(v->cmdAnimar, Qt::LeftButton);
+    QVERIFY(EsperarSuma(*v));
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(Cuadro(*v, k, 2, 3), QStringLiteral("WWWWWW"));
     QCOMPARE(ColorEn(*v, 3300, 900), fondo);  // strip 3 of 9/2, beside square 1

@@ -1,8 +1,10 @@
+#include "shell/cifras_impresas.h"
 #include "shell/fuentes.h"
 #include "shell/lienzo.h"
 #include "shell/twips.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 
 #include <random>

@@ -50,7 +50,7 @@ struct Apertura {
 // while it is shown, and returns when it has been hidden.
 template <typename Accion> Apertura Abrir(FrmPrincipal& v, bool conAtajo, Accion accion) {
     auto visto = std::make_shared<Apertura>();
-    AlAbrirseModal([visto, accion](QWidget* modal) {
+    const auto responder = [visto, accion](QWidget* modal) {
         FrmVelocidad& d = frmVelocidad();
         visto->esElDialogo = (modal == &d);
         if (!visto->esElDialogo) {
@@ -62,12 +62,13 @@ template <typename Accion> Apertura Abrir(FrmPrincipal& v, bool conAtajo, Accion
         if (!QTest::qWaitForWindowActive(&d)) qWarning("speed dialog not active");
         accion(d);
         visto->seCerro = QTest::qWaitFor([&d] { return !d.isVisible(); }, 2000);
-        if (!visto->seCerro) d.hide(); // ends the modal loop, so that the test can report it
-    });
+        if (!visto->seCerro) d.hide(); // so that the next test finds it hidden
+    };
     if (conAtajo)
         QTest::keyClick(v.txtNum(1), Qt::Key_V, Qt::ControlModifier);
     else
         v.mnuOpcVelocidad_Click();
+    responder(ModalAbierto());
     return *visto;
 }
 

@@ -315,7 +315,7 @@ void TestVentana::acercaDe() {
     QString titulo, texto;
     bool soloAceptar = false; // modal, no icon, only an OK button
     QString boton;
-    AlAbrirseModal([&](QWidget* modal) {
+    const auto responder = [&](QWidget* modal) {
         if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
             titulo = caja->windowTitle();
             texto = caja->text();
@@ -326,8 +326,9 @@ void TestVentana::acercaDe() {
         } else if (modal) {
             modal->close();
         }
-    });
+    };
     v->mnuAyudaAcerca->trigger();
+    responder(ModalAbierto());
 
     QCOMPARE(titulo, QStringLiteral("Acerca de..."));
     QVERIFY(soloAceptar);
@@ -379,12 +380,13 @@ void TestVentana::ctrlVEnUnaCaja() {
     Escribir(Caja(*v, caja), QStringLiteral("3"));
 
     QString titulo;
-    AlAbrirseModal([&titulo](QWidget* modal) {
+    const auto responder = [&titulo](QWidget* modal) {
         if (!modal) return;
         titulo = modal->windowTitle();
         modal->close();
-    });
+    };
     QTest::keyClick(Caja(*v, caja), Qt::Key_V, Qt::ControlModifier);
+    responder(ModalAbierto());
     QCOMPARE(titulo, QStringLiteral("Zafrelo: configurar velocidad"));
     QVERIFY(!frmVelocidad().isVisible());
     QCOMPARE(int(Velocidad), 2);

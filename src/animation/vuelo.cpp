@@ -3,10 +3,17 @@
 #include "drawing/geometria.h"
 #include "drawing/graficar.h"
 #include "shell/estado.h"
-#include "shell/eventos.h"
 #include "shell/formulario.h"
 
 #include <algorithm>
+
+namespace {
+
+Temporizador& Reloj() {
+    return *MiembroComo<Temporizador>(*frmLienzo, QStringLiteral("tmr"));
+}
+
+} // namespace
 
 Integer PasosDeVelocidad(Byte velocidad) {
     switch (velocidad) {
@@ -34,12 +41,12 @@ int TicksDeVuelo(Single y0, Single destinoY, Integer pasos) {
     return ticks;
 }
 
-bool VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& ColumnaDestino) {
+bool VolarCelda(Byte i, Integer c, Integer r, Integer FilaDestino, Integer ColumnaDestino,
+                Vuelo& vuelo) {
     const Esquina origen = EsquinaCeldaOperando(i, c, r);
     VueloX = origen.x;
     VueloY = origen.y;
-    const Single DestinoX = ColumnaX(ColumnaDestino);
-    const Single DestinoY = FilaY(FilaDestino);
+    vuelo = Vuelo{Single(ColumnaX(ColumnaDestino)), Single(FilaY(FilaDestino)), 0, 0};
 
     // Lift: the source cell turns white, cross-hatched in the operand's colour. The hatch is this
     // box's alone: whatever is drawn while the cell flies (a typed fraction, a resize) is drawn
@@ -52,29 +59,33 @@ bool VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& Col
     frmLienzo->setFillStyle(fillStyle);
     frmLienzo->setFillColor(fillColor);
 
-    if (Velocidad < 4) {
-        const Integer Pasos = PasosDeVelocidad(Velocidad);
-        PasoX = (DestinoX - VueloX) / Single(Pasos);
-        PasoY = (DestinoY - VueloY) / Single(Pasos);
-        TicksVuelo = 0;
-        PasosVuelo = Pasos;
-        shpVolador->Move(VueloX + PasoX, VueloY + PasoY);
-        shpVolador->setVisible(true);
-        Temporizador* tmr = MiembroComo<Temporizador>(*frmLienzo, QStringLiteral("tmr"));
-        tmr->setEnabled(true);
-        // Events run while the cell flies; the wait sleeps between them.
-        while (SigueVolando(DestinoY, PasoY, VueloY) && TicksVuelo < PasosVuelo && !Terminando() &&
-               !VueloAbandonado)
-            EsperarEventos();
-        tmr->setEnabled(false);
-        shpVolador->setVisible(false);
-        if (Terminando() || VueloAbandonado) return false;
-    }
+    if (Velocidad >= 4) return false;
+    vuelo.pasos = PasosDeVelocidad(Velocidad);
+    PasoX = (vuelo.destinoX - VueloX) / Single(vuelo.pasos);
+    PasoY = (vuelo.destinoY - VueloY) / Single(vuelo.pasos);
+    // The test comes before the first tick: a target above the source is reached at once.
+    if (!SigueVolando(vuelo.destinoY, PasoY, VueloY)) return false;
+    shpVolador->Move(VueloX + PasoX, VueloY + PasoY);
+    shpVolador->setVisible(true);
+    Reloj().setEnabled(true);
+    return true;
+}
 
+bool AvanzarVuelo(Vuelo& vuelo) {
+    ++vuelo.ticks;
+    VueloX = VueloX + PasoX;
+    VueloY = VueloY + PasoY;
+    shpVolador->Move(VueloX, VueloY);
+    return !(SigueVolando(vuelo.destinoY, PasoY, VueloY) && vuelo.ticks < vuelo.pasos);
+}
+
+void PosarCelda(const Vuelo& vuelo, Integer& FilaDestino, Integer& ColumnaDestino) {
+    // A cell that flew stops; one that landed at once never showed, nor started the timer.
+    if (shpVolador->Visible()) DetenerVuelo();
     // Land: the target takes the operand's colour, solid, and shows its number again.
     frmLienzo->setDrawStyle(kDrawStyleSolido);
     frmLienzo->setFillStyle(kFillStyleTransparente);
-    DibujarCaja(DestinoX, DestinoY, AnchoCelda, AltoCelda, shpVolador->FillColor());
+    DibujarCaja(vuelo.destinoX, vuelo.destinoY, AnchoCelda, AltoCelda, shpVolador->FillColor());
     NumerarCelda(FilaDestino, ColumnaDestino);
 
     // Next result cell: up the column, then the bottom of the next one. Held within 16 bits; an
@@ -85,5 +96,9 @@ bool VolarCelda(Byte i, Integer c, Integer r, Integer& FilaDestino, Integer& Col
     } else {
         FilaDestino = Integer(FilaDestino + 1);
     }
-    return true;
+}
+
+void DetenerVuelo() {
+    Reloj().setEnabled(false);
+    shpVolador->setVisible(false);
 }

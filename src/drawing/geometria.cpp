@@ -13,21 +13,24 @@ void ColocarCuadrados() {
     PosY(4) = PosY(3);
 }
 
-// The differences are 16-bit in the program's arithmetic; they are formed in int, where they always
-// fit, and a coordinate that leaves 16 bits is held at the limit. An addition checks its corners
-// before it starts, so only a window's odd states ever reach the limit.
+double IzquierdaColumna(long long c, Integer columnas, Single anchoCelda) {
+    if (c > columnas) return double(c - columnas - 1) * double(anchoCelda) + double(PosX(4));
+    return double(c - 1) * double(anchoCelda) + double(PosX(3));
+}
+
+double ArribaFila(long long f, Integer filas, Single altoCelda) {
+    return double(filas - f) * double(altoCelda) + double(PosY(3));
+}
+
+// The differences are 16-bit in the program's arithmetic, exact in double; a coordinate that
+// leaves 16 bits is held at the limit. An addition checks its corners before it starts, so only a
+// window's odd states ever reach the limit.
 Integer ColumnaX(Integer c) {
-    double x;
-    if (c > Columnas)
-        x = double(Single(c - Columnas - 1)) * double(AnchoCelda) + double(PosX(4));
-    else
-        x = double(Single(c - 1)) * double(AnchoCelda) + double(PosX(3));
-    return RedondearIntegerSaturado(x);
+    return RedondearIntegerSaturado(IzquierdaColumna(c, Columnas, AnchoCelda));
 }
 
 Integer FilaY(Integer f) {
-    const double y = double(Single(Filas - f)) * double(AltoCelda) + double(PosY(3));
-    return RedondearIntegerSaturado(y);
+    return RedondearIntegerSaturado(ArribaFila(f, Filas, AltoCelda));
 }
 
 Esquina EsquinaCeldaOperando(int k, Integer c, Integer f) {

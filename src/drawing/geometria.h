@@ -11,6 +11,10 @@ void ColocarCuadrados();
 Integer ColumnaX(Integer c);
 // Top edge of result row f, whole twips.
 Integer FilaY(Integer f);
+// The same edges on a grid of the given size, neither rounded nor held within 16 bits: whether an
+// addition's corners fit is asked of them before it starts.
+double IzquierdaColumna(long long c, Integer columnas, Single anchoCelda);
+double ArribaFila(long long f, Integer filas, Single altoCelda);
 
 // Top-left corner of cell (column c, row f) inside operand square k, not rounded.
 struct Esquina {

@@ -4,15 +4,14 @@
 #include "main_window/frm_principal.h"
 #include "main_window/leccion.h"
 #include "main_window/lectura_numeros.h"
+#include "shell/eventos.h"
 #include "speed_dialog/frm_velocidad.h"
 #ifdef Q_OS_WASM
 #include "shell/plataforma_web.h"
 #endif
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -26,31 +25,6 @@ void ImprimirAvisos(const AvisosLeccion& avisos) {
         std::fprintf(stderr, "Zafrelo: y %lld avisos más.\n", static_cast<long long>(avisos.deMas));
     std::fflush(stderr);
 }
-
-// Runs "=" once the window has painted for the first time: by then a window manager has framed
-// the window, whose new outer size would otherwise draw the picture again without the sum.
-class SumarTrasPrimerCuadro : public QObject {
-  public:
-    explicit SumarTrasPrimerCuadro(FrmPrincipal& ventana) : QObject(&ventana), ventana_(ventana) {
-        ventana.lienzo()->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint) {
-            objeto->removeEventFilter(this);
-            // Once this frame is done, through the ordinary entry point of "=".
-            QTimer::singleShot(0, &ventana_, [this] {
-                ventana_.cmdAnimar_Click();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-  private:
-    FrmPrincipal& ventana_;
-};
 
 } // namespace
 
@@ -79,5 +53,6 @@ void AplicarLeccion(FrmPrincipal& ventana, const Leccion& leccion) {
         SeleccionarVelocidadInicial(*leccion.velocidad);
         frmVelocidad().cmdAceptar_Click();
     }
-    if (leccion.sumar) new SumarTrasPrimerCuadro(ventana);
+    // Once the first frame is shown, through the ordinary entry point of "=".
+    if (leccion.sumar) TrasPrimerCuadro(ventana, [&ventana] { ventana.cmdAnimar_Click(); });
 }

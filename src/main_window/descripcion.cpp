@@ -5,7 +5,6 @@
 #include "main_window/accesibilidad.h"
 #include "main_window/frm_principal.h"
 #include "shell/estado.h"
-#include "shell/eventos.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ void FrmPrincipal::DescribirSuma(long long coloreadas, long long porCuadro) {
     suma_ = SumaContada{coloreadas, porCuadro, Num(1), Den(1), Num(2), Den(2)};
     DescribirDibujo();
     // Heard at once, wherever the focus stands: the pupil need not go looking for the result.
-    if (!Terminando()) aviso_->Anunciar(FraseSuma(*suma_));
+    aviso_->Anunciar(FraseSuma(*suma_));
 }
 
 void FrmPrincipal::AnunciarVuelo(long long celdas) {

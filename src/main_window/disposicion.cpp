@@ -1,5 +1,6 @@
 #include "main_window/disposicion.h"
 
+#include "animation/adicion.h"
 #include "drawing/geometria.h"
 #include "drawing/graficar.h"
 #include "main_window/frm_principal.h"
@@ -49,6 +50,6 @@ void FrmPrincipal::Form_Resize() {
     // The redraw has no result cells: an addition shown before is gone from the picture, and one
     // under way counts only the cells it lands from now on.
     suma_.reset();
-    celdasPosadas_ = 0;
+    adicion_->OlvidarPosadas();
     DescribirDibujo();
 }

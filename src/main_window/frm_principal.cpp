@@ -1,5 +1,6 @@
 #include "main_window/frm_principal.h"
 
+#include "animation/adicion.h"
 #include "main_window/accesibilidad.h"
 #include "shell/atajos.h"
 #include "shell/estado.h"
@@ -31,11 +32,6 @@ QIcon IconoPrograma() {
     return icono;
 }
 
-void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion) {
-    control->setAccessibleName(nombre);
-    control->setAccessibleDescription(descripcion);
-}
-
 } // namespace
 
 FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
@@ -60,6 +56,8 @@ FrmPrincipal::FrmPrincipal(QWidget* padre) : QMainWindow(padre) {
         },
         Qt::QueuedConnection);
     aviso_ = new AvisoVoz(this);
+    adicion_ = new Adicion(this);
+    connect(adicion_, &Adicion::Terminada, this, &FrmPrincipal::DescribirSuma);
     CrearMenus();
     CrearControles();
     OrdenarTabulacion();
@@ -262,8 +260,14 @@ void FrmPrincipal::Form_Load() {
 }
 
 void FrmPrincipal::Form_Unload() {
+    // The cell in the air vanishes and nothing more lands: the program ends at once.
+    AbandonarSuma();
     tmr->setEnabled(false);
     Terminar();
+}
+
+bool FrmPrincipal::Animando() const {
+    return adicion_->EnCurso();
 }
 
 void FrmPrincipal::resizeEvent(QResizeEvent* evento) {

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class Adicion;
 class AvisoVoz;
 class QAction;
 class QLabel;
@@ -79,8 +80,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     QAction* mnuOpcVelocidad = nullptr;
     QAction* mnuAyudaAcerca = nullptr;
 
-    // True while the "=" command runs.
-    bool Animando() const { return animando_; }
+    // True while the cells of an addition fly.
+    bool Animando() const;
 
     // What a screen reader says of the picture: both fractions as stored and, after an addition,
     // the cells it coloured. Brought up to date after every change of what the picture means.
@@ -109,9 +110,8 @@ class FrmPrincipal : public QMainWindow, public Formulario {
 
     Lienzo* lienzo_ = nullptr;
     AvisoVoz* aviso_ = nullptr;
-    bool animando_ = false;
-    // Cells the addition under way has landed since the picture was last redrawn whole.
-    long long celdasPosadas_ = 0;
+    // The flights of the addition under way, if any.
+    Adicion* adicion_ = nullptr;
     // The last finished addition, while the picture still shows it.
     std::optional<SumaContada> suma_;
     // The outer size and the picture's pixels per inch the last layout was made for.

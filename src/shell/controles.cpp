@@ -18,6 +18,11 @@ double DpiY(const QWidget* w) {
 
 } // namespace
 
+void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion) {
+    control->setAccessibleName(nombre);
+    control->setAccessibleDescription(descripcion);
+}
+
 void MoverTwips(QWidget* control, Single izquierda, Single arriba) {
     control->move(TwipsAPixeles(izquierda, DpiX(control)), TwipsAPixeles(arriba, DpiY(control)));
 }
@@ -124,7 +129,7 @@ void ControlFigura::Reubicar() {
 void ControlFigura::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ColorDesdeLong(fillColor_));
-    p.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    p.setPen(QPen(TintaDelDibujo(), 0)); // outlined as the cells it flies between
     // The border lies on the last device pixel, also where a logical pixel holds several.
     const qreal pixel = 1 / devicePixelRatioF();
     p.drawRect(QRectF(rect()).adjusted(0, 0, -pixel, -pixel));

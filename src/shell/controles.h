@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <QWidget>
 
+// What a screen reader says of a control: its name, then what it is for.
+void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion);
+
 // Places a control's top-left corner, size unchanged.
 void MoverTwips(QWidget* control, Single izquierda, Single arriba);
 // Gives a control its size.

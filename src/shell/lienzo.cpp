@@ -48,11 +48,12 @@ QRect Lienzo::RectanguloPixeles(Single x, Single y, Single w, Single h) const {
     return QRect(a, b).normalized(); // both corners belong to the box
 }
 
-QColor Lienzo::ColorFrente() const {
-    // The picture is a diagram of fixed colours: its lines and numbers are a dark ink that reads
-    // on its white, green and red, whatever colours the desktop gives text (white on a dark or
-    // high-contrast theme).
+QColor TintaDelDibujo() {
     return Qt::black;
+}
+
+QColor Lienzo::ColorFrente() const {
+    return TintaDelDibujo();
 }
 
 QColor Lienzo::ColorFondo() const {

@@ -3,12 +3,10 @@
 // Cls, through covering, uncovering and resizing, with the drawing state of the window's graphics
 // methods. How a run of drawing reaches the pixels is TandaDibujo's business.
 
-#include "shell/cifras_impresas.h" // TextoImpreso: what Print draws
 #include "shell/tipos.h"
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QWidget>
 
 #include <memory>
@@ -96,6 +94,11 @@ class Lienzo : public QWidget {
     bool tandaEnCola_ = false;
     std::unique_ptr<TandaDibujo> tanda_;
 };
+
+// The ink of the picture's lines, outlines and numbers, and of the flying cell's outline: a diagram
+// of fixed colours, drawn dark on its white, green and red whatever colours the desktop gives text
+// (white on a dark or high-contrast theme).
+QColor TintaDelDibujo();
 
 // 0x00BBGGRR to a QColor and back.
 QColor ColorDesdeLong(Long color);

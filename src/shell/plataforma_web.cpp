@@ -1,5 +1,6 @@
 #include "shell/plataforma_web.h"
 
+#include "shell/eventos.h"
 #include "shell/fuentes.h"
 
 #include <QApplication>
@@ -68,24 +69,6 @@ class TecladoDeVuelta : public QObject {
     }
 };
 
-class PrimerCuadro : public QObject {
-  public:
-    explicit PrimerCuadro(QWidget* ventana) : QObject(ventana), ventana_(ventana) {}
-
-  protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint && objeto->isWidgetType() &&
-            static_cast<QWidget*>(objeto)->window() == ventana_) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, this, AvisarListo); // once this frame is done
-        }
-        return false;
-    }
-
-  private:
-    const QWidget* ventana_;
-};
-
 } // namespace
 
 void PrepararPaginaWeb() {
@@ -101,7 +84,7 @@ void PrepararPaginaWeb() {
 }
 
 void MostrarEnPagina(QWidget& ventana) {
-    qApp->installEventFilter(new PrimerCuadro(&ventana));
+    TrasPrimerCuadro(ventana, AvisarListo);
     ventana.showFullScreen();
 }
 

@@ -30,11 +30,6 @@ const char* const kDescripcionesVelocidad[] = {
     "Las celdas aparecen en el resultado sin volar",
 };
 
-void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion) {
-    control->setAccessibleName(nombre);
-    control->setAccessibleDescription(descripcion);
-}
-
 } // namespace
 
 FrmVelocidad::FrmVelocidad()
