@@ -934,7 +934,8 @@ user_pref("devtools.console.stdout.content", true);
     double cpu = SegundosCpu(proceso);
     reloj.restart();
     QVERIFY(teclas("Return"));
-    QVERIFY2(esperarSuma(60000) >= 0, "the addition did not end with cell 5 red within 60 s");
+    const qint64 medio = esperarSuma(60000);
+    QVERIFY2(medio >= 0, "the addition did not end with cell 5 red within 60 s");
     const double cpuVuelo = (SegundosCpu(proceso) - cpu) / (reloj.elapsed() / 1000.0);
     QVERIFY2(resultado(), "the result is not 5/6: three green cells, two red, one white");
     // The page redraws only what changed: nothing of a flying cell stays where it passed, across
@@ -963,8 +964,11 @@ user_pref("devtools.console.stdout.content", true);
     QTRY_VERIFY_WITH_TIMEOUT(operandos(kBlanco, kBlanco) && !resultado(), 20000);
     QVERIFY(teclas("1 Tab 2 Tab 1 Tab 3 Return"));
     const qint64 inmediata = esperarSuma(30000);
-    qInfo("at Inmediato cell 5 seen red %lld ms after the keys", inmediata);
-    QVERIFY2(inmediata >= 0 && inmediata < 2500, "the second addition was not final at once");
+    qInfo("cell 5 seen red %lld ms after the keys at Inmediato, %lld ms at Medio", inmediata,
+          medio);
+    // Screenshots are slow on a busy machine: "at once" is well before the flight at Medio.
+    QVERIFY2(inmediata >= 0 && inmediata < std::max<qint64>(2500, medio * 6 / 10),
+             "the second addition was not final at once");
     QVERIFY(resultado());
 
     // Alt+X, Salir: the program ends, the page says so and the picture is gone.
