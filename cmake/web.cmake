@@ -22,3 +22,6 @@ qt_add_resources(zafrelo_core fuentes_web PREFIX /fuentes FILES ${fuentes})
 # Modal dialogs run their own event loop and a flight waits for events: in a page that needs
 # Asyncify, which lets the program give the browser control in the middle of a call.
 target_link_options(zafrelo PRIVATE -sASYNCIFY -Os)
+# The page's loader (data/web/carga.js) starts the program by this name, Qt 6.4's default; Qt 6.8
+# names it after the target unless told.
+set_target_properties(zafrelo PROPERTIES QT_WASM_EXPORT_NAME createQtAppInstance)

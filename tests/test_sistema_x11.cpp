@@ -3,17 +3,23 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,6 +36,7 @@ class TestSistemaX11 : public QObject {
     void sumaEnPantallaYSalirConCtrlX();
     void altF4DuranteElVuelo();
     void loQueDiceOrca();
+    void enElNavegador_data();
     void enElNavegador();
     void cleanup();
     void cleanupTestCase();
@@ -61,6 +68,7 @@ class TestSistemaX11 : public QObject {
     QProcessEnvironment entorno_;
     QTemporaryDir runtime_; // the programs' XDG_RUNTIME_DIR, private as Qt wants it
     std::unique_ptr<QProcess> xvfb_, openbox_, programa_, bus_, atspi_, orca_, servidor_;
+    std::function<void()> enHijo_; // run in the next started process before its program
     int pantalla_ = 0;
 
     // Where the picture lies in the window, found from the first screenshot.
@@ -181,13 +189,18 @@ void TestSistemaX11::Arrancar(std::unique_ptr<QProcess>& proceso, const QString&
                               const QStringList& argumentos, const QString& registro) {
     proceso = std::make_unique<QProcess>();
     proceso->setProcessEnvironment(entorno_);
-    if (registro.isEmpty())
+    if (registro.isEmpty()) {
         proceso->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    else
-        proceso->setStandardErrorFile(registro);
-    proceso->setStandardOutputFile(QProcess::nullDevice());
+        proceso->setStandardOutputFile(QProcess::nullDevice());
+    } else { // both outputs: Firefox writes the page's console to its standard output
+        proceso->setProcessChannelMode(QProcess::MergedChannels);
+        proceso->setStandardOutputFile(registro);
+    }
     // Should this test be killed (a timeout), the X server and the rest go with it.
-    proceso->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    proceso->setChildProcessModifier([enHijo = std::exchange(enHijo_, {})] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (enHijo) enHijo();
+    });
     proceso->start(programa, argumentos);
 }
 
@@ -631,16 +644,120 @@ void TestSistemaX11::loQueDiceOrca() {
     if (!entorno_.contains(QStringLiteral("ASAN_OPTIONS"))) QCOMPARE(programa_->exitCode(), 0);
 }
 
+namespace {
+
+// Chromium's DevTools protocol on the pipe that --remote-debugging-pipe opens on descriptors 3
+// (commands in) and 4 (answers out), attached to the page: what a tablet does and no X event can,
+// a finger's touches and the text of an on-screen keyboard.
+class Cdp {
+  public:
+    Cdp() { ok_ = ::pipe2(entrada_, O_CLOEXEC) == 0 && ::pipe2(salida_, O_CLOEXEC) == 0; }
+    ~Cdp() {
+        for (int fd : {entrada_[0], entrada_[1], salida_[0], salida_[1]})
+            if (fd >= 0) ::close(fd);
+    }
+    // In Chromium's process before it starts: the pipe's ends on 3 and 4 (by way of free numbers,
+    // in case an end already holds 3 or 4).
+    std::function<void()> EnHijo() const {
+        return [e = entrada_[0], s = salida_[1]] {
+            const int a = ::fcntl(e, F_DUPFD, 100), b = ::fcntl(s, F_DUPFD, 100);
+            ::dup2(a, 3), ::dup2(b, 4);
+        };
+    }
+    // A command's result; nothing on an error or after 20 s. Events are passed over.
+    std::optional<QJsonObject> Orden(const QString& metodo, const QJsonObject& parametros = {}) {
+        QJsonObject orden{{"id", ++id_}, {"method", metodo}, {"params", parametros}};
+        if (!sesion_.isEmpty()) orden["sessionId"] = sesion_;
+        const QByteArray texto = QJsonDocument(orden).toJson(QJsonDocument::Compact) + '\0';
+        if (!ok_ || ::write(entrada_[1], texto.constData(), texto.size()) != texto.size())
+            return std::nullopt;
+        QElapsedTimer reloj;
+        for (reloj.start(); reloj.elapsed() < 20000;) {
+            if (const qsizetype fin = pendiente_.indexOf('\0'); fin >= 0) {
+                const QJsonObject respuesta =
+                    QJsonDocument::fromJson(pendiente_.left(fin)).object();
+                pendiente_.remove(0, fin + 1);
+                if (respuesta["id"].toInt() != id_) continue;
+                if (respuesta.contains("error"))
+                    return qWarning("%s: %s", qPrintable(metodo),
+                                    QJsonDocument(respuesta["error"].toObject()).toJson().data()),
+                           std::nullopt;
+                return respuesta["result"].toObject();
+            }
+            pollfd p{salida_[0], POLLIN, 0};
+            char bloque[65536];
+            if (::poll(&p, 1, 200) <= 0) continue;
+            const ssize_t n = ::read(salida_[0], bloque, sizeof bloque);
+            if (n <= 0) return std::nullopt;
+            pendiente_.append(bloque, n);
+        }
+        return std::nullopt;
+    }
+    // Attaches the commands that follow to the first tab's page.
+    bool Adjuntar() {
+        const auto destinos = Orden("Target.getTargets");
+        for (const QJsonValue d : destinos ? (*destinos)["targetInfos"].toArray() : QJsonArray())
+            if (d["type"].toString() == "page") {
+                const auto r = Orden("Target.attachToTarget",
+                                     {{"targetId", d["targetId"]}, {"flatten", true}});
+                sesion_ = r ? (*r)["sessionId"].toString() : QString();
+                return !sesion_.isEmpty();
+            }
+        return false;
+    }
+    // A finger's tap at a point of the page, in CSS pixels.
+    bool Tocar(QPointF p) {
+        const QJsonArray dedo{QJsonObject{{"x", p.x()}, {"y", p.y()}}};
+        return Orden("Input.dispatchTouchEvent", {{"type", "touchStart"}, {"touchPoints", dedo}}) &&
+               Orden("Input.dispatchTouchEvent",
+                     {{"type", "touchEnd"}, {"touchPoints", QJsonArray()}});
+    }
+    QString Evaluar(const QString& expresion) {
+        const auto r =
+            Orden("Runtime.evaluate", {{"expression", expresion}, {"returnByValue", true}});
+        return r ? (*r)["result"].toObject()["value"].toVariant().toString() : QString();
+    }
+
+  private:
+    bool ok_ = false;
+    int entrada_[2] = {-1, -1}, salida_[2] = {-1, -1};
+    int id_ = 0;
+    QByteArray pendiente_;
+    QString sesion_;
+};
+
+} // namespace
+
+void TestSistemaX11::enElNavegador_data() {
+    QTest::addColumn<QString>("navegador");
+    QTest::addColumn<double>("escala");
+    QTest::addColumn<bool>("tactil");
+    QTest::newRow("Chromium") << "chromium" << 1.0 << false;
+    QTest::newRow("Firefox ESR") << "firefox-esr" << 1.0 << false;
+    QTest::newRow("WebKitGTK") << "webkit" << 1.0 << false;
+    QTest::newRow("Chromium, a tablet's touch at 1.5") << "chromium" << 1.5 << true;
+}
+
 // The browser build as a school serves it and a pupil opens it: the folder on a local web server,
-// Debian's Chromium with a fresh profile whose language is Spanish, WebGL turned off. The
-// same addition on screen, then what the page adds: the keys that differ, the keyboard back after a
-// dialog with no click, Salir, no error in the console, no frozen page, and a browser that goes
-// quiet once the flight has ended.
+// a browser with a fresh profile whose language is Spanish, WebGL off. The same addition on screen,
+// then what the page adds: the keys that differ, the keyboard back after a dialog with no click,
+// Salir, no error in the console, no frozen page, a browser that goes quiet once the flight has
+// ended and, in Chromium, a second start with the server gone. The last row is a tablet: touch
+// under Chromium's emulation at 1.5 device pixels per pixel, the speed dialog over the picture.
 void TestSistemaX11::enElNavegador() {
+    QFETCH(QString, navegador);
+    QFETCH(double, escala);
+    QFETCH(bool, tactil);
     const QString carpeta = qEnvironmentVariable("ZAFRELO_WEB");
     if (carpeta.isEmpty()) QSKIP("ZAFRELO_WEB names no browser build (scripts/test-web makes one)");
+    if (QStandardPaths::findExecutable(navegador == "webkit" ? "python3" : navegador).isEmpty())
+        QSKIP("this browser is not installed (scripts/setup web installs it)");
     QTemporaryDir perfil;
-    auto parar = qScopeGuard([&] { Parar(programa_), Parar(servidor_); });
+    const double twipsNormales = twipsPorPixel;
+    twipsPorPixel = 15 / escala;
+    Cdp cdp;
+    auto parar =
+        qScopeGuard([&] { Parar(programa_), Parar(servidor_), twipsPorPixel = twipsNormales; });
     auto ejecutar = [&](const QString& programa, const QString& argumentos) {
         return Ejecutar(programa, argumentos.split(u' ', Qt::SkipEmptyParts));
     };
@@ -656,21 +773,67 @@ void TestSistemaX11::enElNavegador() {
         Ejecutar("python3", {"-c", "import urllib.request as u; u.urlopen('" + direccion + "')"})
             .ok,
         10000);
-    // The browser's preferred language is the profile's (Debian's Chromium ignores --lang).
-    QVERIFY(QDir(perfil.path()).mkpath("chromium/Default"));
-    QFile preferencias(perfil.filePath("chromium/Default/Preferences"));
-    QVERIFY(preferencias.open(QIODevice::WriteOnly) &&
-            preferencias.write(R"({"intl": {"accept_languages": "es-ES,es"}})") > 0);
-    preferencias.close();
-    QStringList argumentos =
-        QStringLiteral("--no-first-run --no-default-browser-check --password-store=basic "
-                       "--disable-features=Translate --disable-background-networking "
-                       "--disable-3d-apis --enable-logging=stderr --v=0 --kiosk")
-            .split(u' ');
-    argumentos << "--user-data-dir=" + perfil.filePath("chromium") << direccion;
-    if (::getuid() == 0) argumentos << "--no-sandbox";
-    const QString registro = perfil.filePath("chromium.log");
-    Arrancar(programa_, "chromium", argumentos, registro);
+    const QString registro = perfil.filePath("navegador.log");
+    QString nombre; // of the browser's window, as a pattern
+    if (navegador == "chromium") {
+        // The browser's preferred language is the profile's (Debian's Chromium ignores --lang).
+        QVERIFY(QDir(perfil.path()).mkpath("chromium/Default"));
+        QFile preferencias(perfil.filePath("chromium/Default/Preferences"));
+        QVERIFY(preferencias.open(QIODevice::WriteOnly) &&
+                preferencias.write(R"({"intl": {"accept_languages": "es-ES,es"}})") > 0);
+        preferencias.close();
+        QStringList argumentos =
+            QStringLiteral("--no-first-run --no-default-browser-check --password-store=basic "
+                           "--disable-features=Translate --disable-background-networking "
+                           "--disable-3d-apis --enable-logging=stderr --v=0 --kiosk")
+                .split(u' ');
+        argumentos << "--user-data-dir=" + perfil.filePath("chromium")
+                   << "--force-device-scale-factor=" + QString::number(escala);
+        if (tactil) {
+            // The page is opened once a finger is emulated: Qt asks at start for touch points.
+            argumentos << "--remote-debugging-pipe"
+                       << "about:blank";
+            enHijo_ = cdp.EnHijo();
+        } else {
+            argumentos << direccion;
+        }
+        if (::getuid() == 0) argumentos << "--no-sandbox";
+        Arrancar(programa_, "chromium", argumentos, registro);
+        nombre = "^Zafrelo - prototipo - Chromium$";
+        if (tactil) {
+            QVERIFY(cdp.Adjuntar());
+            QVERIFY(cdp.Orden("Emulation.setTouchEmulationEnabled",
+                              {{"enabled", true}, {"maxTouchPoints", 5}}));
+            QVERIFY(cdp.Orden("Page.navigate", {{"url", direccion}}));
+        }
+    } else if (navegador == "firefox-esr") {
+        // Firefox in Spanish, with its menu bar: its own Alt+letter keys (Alt+A Archivo, Alt+V
+        // Ver) must leave the program's alone. The page's console goes to the output.
+        QFile usuario(perfil.filePath("user.js"));
+        QVERIFY(usuario.open(QIODevice::WriteOnly) &&
+                usuario.write(R"(user_pref("intl.locale.requested", "es-ES");
+user_pref("intl.accept_languages", "es-ES, es");
+user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("datareporting.policy.dataSubmissionPolicyBypassNotification", true);
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("browser.translations.automaticallyPopup", false);
+user_pref("app.update.auto", false);
+user_pref("webgl.disabled", true);
+user_pref("devtools.console.stdout.content", true);
+)") > 0);
+        usuario.close();
+        Arrancar(programa_, "firefox-esr", {"--no-remote", "--profile", perfil.path(), direccion},
+                 registro);
+        nombre = "^Zafrelo - prototipo .* Mozilla Firefox$";
+    } else {
+        Arrancar(programa_, "/usr/bin/python3",
+                 {QFINDTESTDATA("navegador_webkit.py"), direccion, perfil.filePath("webkit")},
+                 registro);
+        nombre = "^Zafrelo - prototipo - WebKit$";
+    }
     // What the page and the browser logged: an uncaught error, a task that held the page for 5 s
     // or more, or Chromium's "Page Unresponsive" fails the test.
     auto revisar = [&](const char* cuando) {
@@ -679,6 +842,7 @@ void TestSistemaX11::enElNavegador() {
         for (const QByteArray& linea : f.readAll().split('\n')) {
             const qsizetype larga = linea.indexOf("zafrelo: tarea larga ");
             if (linea.contains("Uncaught") || linea.contains("zafrelo: error") ||
+                linea.contains("Unhandled Promise Rejection") ||
                 (larga >= 0 && linea.mid(larga + 21).split(' ')[0].toInt() >= 5000))
                 return qWarning("%s: %s", cuando, linea.constData()), false;
         }
@@ -686,12 +850,16 @@ void TestSistemaX11::enElNavegador() {
         if (colgada) qWarning("%s: Page Unresponsive", cuando);
         return !colgada;
     };
+    auto enRegistro = [&](const char* texto) {
+        QFile f(registro);
+        return f.open(QIODevice::ReadOnly) ? int(f.readAll().count(texto)) : 0;
+    };
     QElapsedTimer reloj;
     reloj.start();
-    // A cold start compiles some 19 MB of WebAssembly: slow on a busy machine.
-    const QString ventana = EsperarCuadrados("^Zafrelo - prototipo - Chromium$", 120000);
+    // A cold start compiles some 20 MB of WebAssembly: slow on a busy machine.
+    const QString ventana = EsperarCuadrados(nombre, 180000);
     QVERIFY2(!ventana.isEmpty(), "the page did not show the program's squares");
-    qInfo("squares on screen %lld ms after Chromium started", reloj.elapsed());
+    qInfo("squares on screen %lld ms after the browser started", reloj.elapsed());
     QVERIFY(revisar("loading"));
 
     auto operandos = [&](QRgb verde, QRgb rojo) {
@@ -724,16 +892,78 @@ void TestSistemaX11::enElNavegador() {
         }
         return -1;
     };
+    // The speed dialog from the keyboard (Alt+V in a page; Firefox keeps Alt+V for its Ver menu,
+    // so there Alt+O opens Opciones and Enter its first item): it shows, takes the keys, and once
+    // it has closed the picture is as before, to the last pixel.
+    const QString abrirVelocidad = navegador == "firefox-esr" ? "alt+o Return" : "alt+v";
+    auto dialogo = [&](const QString& despues) {
+        const std::optional<QImage> antes = Captura(ventana);
+        const bool abierto = teclas(abrirVelocidad) &&
+                             QTest::qWaitFor([&] { return Captura(ventana) != antes; }, 20000);
+        QTest::qWait(500); // the dialog takes keys once it is active
+        return abierto && teclas(despues) &&
+               QTest::qWaitFor([&] { return Captura(ventana) == antes; }, 20000);
+    };
+
+    if (tactil) {
+        // Where a finger lands on a control placed at (x, y) twips, w × h: its middle, in CSS
+        // pixels.
+        const double T = std::nearbyint(lado_ / 2 - 260), R = std::nearbyint(lado_ + 1320);
+        auto en = [&](double x, double y, double w, double h) {
+            return QPointF(Px(x + w / 2), arribaLienzo_ + Px(y + h / 2)) / escala;
+        };
+        // A tap on each box gives the focus to a text input of the page, which is what opens a
+        // tablet's on-screen keyboard; what that keyboard sends reaches the box.
+        const QPointF cajas[] = {en(360, T, 495, 285), en(360, T + 440, 495, 285),
+                                 en(R + 720, T, 495, 285), en(R + 720, T + 440, 495, 285)};
+        const char* cifras[] = {"1", "2", "1", "3"};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(cdp.Tocar(cajas[i]));
+            QTRY_COMPARE_WITH_TIMEOUT(cdp.Evaluar("document.activeElement.tagName + ' ' + "
+                                                  "document.activeElement.type"),
+                                      QStringLiteral("INPUT text"), 5000);
+            QVERIFY(cdp.Orden("Input.insertText", {{"text", cifras[i]}}));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(operandos(kVerde, kRojo), 20000);
+        // "=" by a tap, once: the sum, 5/6.
+        QVERIFY(cdp.Tocar(en(480, std::nearbyint(lado_ * 1.5), 1215, 810)));
+        QVERIFY2(esperarSuma(60000) >= 0, "a tap on \"=\" did not end with cell 5 red");
+        QVERIFY2(resultado(), "the result is not 5/6 after the taps");
+        // A tap on the first menu's title opens it and it stays open (touch and then mouse would
+        // open and close it); a tap on the picture closes it, and the picture is whole again.
+        const QPointF centro = en(1080 + lado_ / 2, 60 + lado_ / 2, 0, 0);
+        QVERIFY(cdp.Tocar(centro)); // the finger off "=", which no longer shows it under it
+        QTest::qWait(1000);
+        const std::optional<QImage> antes = Captura(ventana);
+        QVERIFY(cdp.Tocar(QPointF(Px(250), arribaLienzo_ / 2.0) / escala));
+        QVERIFY(QTest::qWaitFor([&] { return Captura(ventana) != antes; }, 10000));
+        QTest::qWait(1000);
+        QVERIFY2(Captura(ventana) != antes, "the menu opened by a tap closed again by itself");
+        QVERIFY(cdp.Tocar(centro));
+        QVERIFY(QTest::qWaitFor([&] { return Captura(ventana) == antes; }, 10000));
+        QVERIFY(cdp.Tocar(cajas[0])); // the keyboard's focus back in a box
+        QTest::qWait(1000);
+        QVERIFY2(dialogo("Escape"), "the speed dialog over the picture left pixels behind");
+        // Two fingers spread on the picture neither zoom nor scroll the page.
+        QVERIFY(cdp.Orden("Input.synthesizePinchGesture", {{"x", centro.x()},
+                                                           {"y", centro.y()},
+                                                           {"scaleFactor", 2},
+                                                           {"gestureSourceType", "touch"}}));
+        QCOMPARE(cdp.Evaluar("visualViewport.scale + ' ' + scrollX + ' ' + scrollY"), "1 0 0");
+        QVERIFY(revisar("the taps"));
+        return;
+    }
 
     // 1/2 + 1/3 at Medio, the speed at start, and the browser's processor time meanwhile.
     QVERIFY(TeclearFracciones(ventana));
     QTRY_VERIFY_WITH_TIMEOUT(operandos(kVerde, kRojo), 20000);
-    const qint64 chromium = programa_->processId();
-    double cpu = SegundosCpu(chromium);
+    const qint64 proceso = programa_->processId();
+    double cpu = SegundosCpu(proceso);
     reloj.restart();
     QVERIFY(teclas("Return"));
-    QVERIFY2(esperarSuma(60000) >= 0, "the addition did not end with cell 5 red within 60 s");
-    const double cpuVuelo = (SegundosCpu(chromium) - cpu) / (reloj.elapsed() / 1000.0);
+    const qint64 medio = esperarSuma(60000);
+    QVERIFY2(medio >= 0, "the addition did not end with cell 5 red within 60 s");
+    const double cpuVuelo = (SegundosCpu(proceso) - cpu) / (reloj.elapsed() / 1000.0);
     QVERIFY2(resultado(), "the result is not 5/6: three green cells, two red, one white");
     // The page redraws only what changed: nothing of a flying cell stays where it passed, across
     // the gap between the rows of squares.
@@ -746,23 +976,13 @@ void TestSistemaX11::enElNavegador() {
     // Once the cells have landed the page must go quiet: a dispatcher that never sleeps keeps a
     // core busy.
     QTest::qWait(1000);
-    cpu = SegundosCpu(chromium);
+    cpu = SegundosCpu(proceso);
     QTest::qWait(4000);
-    const double cpuReposo = (SegundosCpu(chromium) - cpu) / 4;
-    qInfo("Chromium's processor time: %.0f %% of a core during the flights, %.1f %% at rest",
-          100 * cpuVuelo, 100 * cpuReposo);
-    QVERIFY2(cpuReposo < 0.25, "Chromium stays busy after the flight");
+    const double cpuReposo = (SegundosCpu(proceso) - cpu) / 4;
+    qInfo("%s's processor time: %.0f %% of a core during the flights, %.1f %% at rest",
+          qPrintable(navegador), 100 * cpuVuelo, 100 * cpuReposo);
+    QVERIFY2(cpuReposo < 0.25, "the browser stays busy after the flight");
 
-    // The speed dialog from the keyboard (Alt+V in a page): it shows, takes the keys, and once it
-    // has closed the picture is as before.
-    auto dialogo = [&](const QString& despues) {
-        const std::optional<QImage> antes = Captura(ventana);
-        const bool abierto =
-            teclas("alt+v") && QTest::qWaitFor([&] { return Captura(ventana) != antes; }, 20000);
-        QTest::qWait(500); // the dialog takes keys once it is active
-        return abierto && teclas(despues) &&
-               QTest::qWaitFor([&] { return Captura(ventana) == antes; }, 20000);
-    };
     QVERIFY2(dialogo("Escape"), "Esc did not close the speed dialog");
     QVERIFY2(dialogo("alt+i Return"), "Inmediato could not be chosen in the speed dialog");
     // With no click since the dialog: Alt+N, Nueva operación, empties the squares and leaves the
@@ -771,20 +991,27 @@ void TestSistemaX11::enElNavegador() {
     QTRY_VERIFY_WITH_TIMEOUT(operandos(kBlanco, kBlanco) && !resultado(), 20000);
     QVERIFY(teclas("1 Tab 2 Tab 1 Tab 3 Return"));
     const qint64 inmediata = esperarSuma(30000);
-    qInfo("at Inmediato cell 5 seen red %lld ms after the keys", inmediata);
-    QVERIFY2(inmediata >= 0 && inmediata < 2500, "the second addition was not final at once");
+    qInfo("cell 5 seen red %lld ms after the keys at Inmediato, %lld ms at Medio", inmediata,
+          medio);
+    // Screenshots are slow on a busy machine: "at once" is well before the flight at Medio.
+    QVERIFY2(inmediata >= 0 && inmediata < std::max<qint64>(2500, medio * 6 / 10),
+             "the second addition was not final at once");
     QVERIFY(resultado());
 
     // Alt+X, Salir: the program ends, the page says so and the picture is gone.
     QVERIFY(teclas("alt+x"));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            QFile f(registro);
-            return f.open(QIODevice::ReadOnly) && f.readAll().contains("zafrelo: terminado");
-        }(),
-        20000);
+    QTRY_VERIFY_WITH_TIMEOUT(enRegistro("zafrelo: terminado") > 0, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(operandos(kFondoPagina, kFondoPagina), 20000);
     QVERIFY(revisar("the end"));
+    if (navegador != "chromium") return;
+
+    // With the server gone, the page starts again from what the browser kept.
+    QTRY_VERIFY_WITH_TIMEOUT(enRegistro("zafrelo: disponible sin red") > 0, 20000);
+    Parar(servidor_);
+    QVERIFY(teclas("F5"));
+    QTRY_VERIFY_WITH_TIMEOUT(enRegistro("zafrelo: primer cuadro") == 2, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(operandos(kBlanco, kBlanco), 20000);
+    QVERIFY(revisar("the start with no network"));
 }
 
 QTEST_MAIN(TestSistemaX11)

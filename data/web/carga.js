@@ -1,10 +1,16 @@
-// Loads Zafrelo into the page: checks that the browser can run it, shows the download's progress,
-// starts the program in the #programa box (which fills the page) and tells the pupil when it ends.
-// scripts/web writes the size of zafrelo.wasm in place of @TAMANO_WASM@: a server that compresses
-// the file sends no usable length of its own.
+// Loads Zafrelo into the page: shows the download's progress, starts the program in the #programa
+// box (which fills the page) and tells the pupil when it ends; keeps the program for visits with
+// no network (servicio.js). index.html has checked that the browser can read this file.
+// scripts/web writes the size of zafrelo.wasm in place of @TAMANO_WASM@ (a server that compresses
+// the file sends no usable length of its own) and a hash of the files in place of @VERSION@.
 'use strict';
 (function () {
   const tamanoWasm = Number('@TAMANO_WASM@');
+  const version = '@VERSION@';
+  // The program's files carry their version in the address: the service worker serves a stored
+  // copy only while it is the right one.
+  const direccionWasm = 'zafrelo.wasm?v=' + version;
+  const almacen = 'zafrelo-' + version;
   const aviso = document.getElementById('aviso');
   const mensaje = document.getElementById('mensaje');
   const progreso = document.getElementById('progreso');
@@ -24,6 +30,11 @@
     console.info('zafrelo: ' + texto);
   }
 
+  // Errors that no code caught, in the page's log in every browser (Firefox writes only the
+  // console's own lines to its output).
+  window.addEventListener('error', e => console.error('zafrelo: error ' + e.message));
+  window.addEventListener('unhandledrejection', e => console.error('zafrelo: error ' + e.reason));
+
   // A task that holds the page for seconds is what makes a browser call it unresponsive.
   if ('PerformanceObserver' in window &&
       (PerformanceObserver.supportedEntryTypes || []).includes('longtask')) {
@@ -33,11 +44,6 @@
     }).observe({ entryTypes: ['longtask'] });
   }
 
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
-    mostrar('Este navegador no puede abrir Zafrelo: no admite WebAssembly. Ábralo con una ' +
-            'versión reciente de Chrome, Edge, Firefox o Safari.');
-    return;
-  }
   function porcentaje(recibidos) {
     if (!(tamanoWasm > 0)) return;
     const p = Math.min(100, Math.floor(100 * recibidos / tamanoWasm));
@@ -45,8 +51,7 @@
     mensaje.textContent = 'Cargando Zafrelo… ' + p + ' %';
   }
 
-  // The download compiled as it arrives, from the browser's own response so that the browser can
-  // keep the compiled code for the next visit; a copy of the stream counts the bytes.
+  // Counts the bytes of a copy of the download, for the progress bar.
   async function contar(lector) {
     let recibidos = 0;
     for (;;) {
@@ -57,21 +62,37 @@
     }
   }
 
+  // Keeps the downloaded program for the next visit with no network, once the service worker runs.
+  async function guardar(copia) {
+    if (!('serviceWorker' in navigator) || typeof caches !== 'object') return;
+    try {
+      await navigator.serviceWorker.register('servicio.js');
+      const guardado = await caches.open(almacen);
+      if (!(await guardado.match(direccionWasm)))
+        await guardado.put(direccionWasm, copia);
+      await navigator.serviceWorker.ready;
+      registrar('disponible sin red');
+    } catch (e) {
+      console.warn('zafrelo: sin copia para cuando no haya red: ' + e);
+    }
+  }
+
+  // The download is compiled as it arrives, from the browser's own response so that the browser
+  // can keep the compiled code for the next visit; copies of the stream count the bytes and are
+  // stored. A server that does not say application/wasm gets the same bytes compiled once they
+  // are all in: the program is never downloaded twice.
   async function instanciar(importaciones, recibir) {
-    const respuesta = await fetch('zafrelo.wasm');
+    const respuesta = await fetch(direccionWasm);
     if (!respuesta.ok) throw new Error('zafrelo.wasm: HTTP ' + respuesta.status);
     contar(respuesta.clone().body.getReader()).catch(() => {});
-    let resultado;
-    try {
-      resultado = await WebAssembly.instantiateStreaming(respuesta, importaciones);
-    } catch (e) {
-      // A server that does not say application/wasm: compiled once the whole file is in.
-      console.warn('zafrelo: ' + e);
-      const bytes = await (await fetch('zafrelo.wasm')).arrayBuffer();
-      resultado = await WebAssembly.instantiate(bytes, importaciones);
-    }
+    const copia = respuesta.clone();
+    const tipo = (respuesta.headers.get('Content-Type') || '').split(';')[0].trim();
+    const resultado = tipo === 'application/wasm' && WebAssembly.instantiateStreaming
+      ? await WebAssembly.instantiateStreaming(respuesta, importaciones)
+      : await WebAssembly.instantiate(await respuesta.arrayBuffer(), importaciones);
     mensaje.textContent = 'Abriendo Zafrelo…';
     recibir(resultado.instance, resultado.module);
+    guardar(copia);
   }
 
   function fallo(motivo) {
@@ -84,7 +105,7 @@
   mostrar('Cargando Zafrelo…', { conProgreso: true });
   progreso.value = 0;
   const guion = document.createElement('script');
-  guion.src = 'zafrelo.js';
+  guion.src = 'zafrelo.js?v=' + version;
   guion.onerror = () => fallo('no se pudo cargar zafrelo.js');
   guion.onload = () => {
     createQtAppInstance({

@@ -4,10 +4,12 @@
 
 #include "main_window/accesibilidad.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace {
 
