@@ -19,9 +19,9 @@ foreach(estilo Regular Bold)
 endforeach()
 qt_add_resources(zafrelo_core fuentes_web PREFIX /fuentes FILES ${fuentes})
 
-# Modal dialogs run their own event loop and a flight waits for events: in a page that needs
-# Asyncify, which lets the program give the browser control in the middle of a call.
-target_link_options(zafrelo PRIVATE -sASYNCIFY -Os)
+# Nothing in the program waits inside an event loop of its own (the run of "=" is driven by the
+# timer, dialogs return at once), so the page needs no Asyncify: a smaller download, a quicker link.
+target_link_options(zafrelo PRIVATE -Os)
 # The page's loader (data/web/carga.js) starts the program by this name, Qt 6.4's default; Qt 6.8
 # names it after the target unless told.
 set_target_properties(zafrelo PROPERTIES QT_WASM_EXPORT_NAME createQtAppInstance)

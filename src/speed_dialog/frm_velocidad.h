@@ -1,6 +1,6 @@
 #pragma once
 // The speed dialog: five options from very slow to immediate. It is made once, hidden, while the
-// main window loads, and only hidden between uses.
+// main window loads, and only hidden between uses (in a page, made afresh for each opening).
 
 #include "shell/tipos.h"
 
