@@ -289,23 +289,6 @@ void FrmPrincipal::moveEvent(QMoveEvent* evento) {
     if (isVisible() && !DisposicionVigente()) Form_Resize();
 }
 
-bool FrmPrincipal::event(QEvent* evento) {
-    const bool atendido = QMainWindow::event(evento);
-    switch (evento->type()) {
-    case QEvent::ScreenChangeInternal:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    case QEvent::DevicePixelRatioChange: // the same screen at another scale
-#endif
-                                         // The picture is drawn again at the new scale at once, as
-                                         // on a resize.
-        if (isVisible() && !DisposicionVigente()) Form_Resize();
-        break;
-    default:
-        break;
-    }
-    return atendido;
-}
-
 void FrmPrincipal::closeEvent(QCloseEvent* evento) {
     evento->accept();
     Form_Unload();

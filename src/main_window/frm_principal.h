@@ -94,7 +94,6 @@ class FrmPrincipal : public QMainWindow, public Formulario {
     void AnunciarVuelo(long long celdas);
 
   protected:
-    bool event(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void moveEvent(QMoveEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
