@@ -712,6 +712,16 @@ class Cdp {
                Orden("Input.dispatchTouchEvent",
                      {{"type", "touchEnd"}, {"touchPoints", QJsonArray()}});
     }
+    // The node of the page's accessibility tree with this role and name, as a screen reader
+    // meets it (role, name, value, description, properties); empty when there is none.
+    QJsonObject Nodo(const QString& rol, const QString& nombre) {
+        const auto arbol = Orden("Accessibility.getFullAXTree");
+        for (const QJsonValue n : arbol ? (*arbol)["nodes"].toArray() : QJsonArray())
+            if (!n["ignored"].toBool() && n["role"]["value"].toString() == rol &&
+                n["name"]["value"].toString() == nombre)
+                return n.toObject();
+        return {};
+    }
     QString Evaluar(const QString& expresion) {
         const auto r =
             Orden("Runtime.evaluate", {{"expression", expresion}, {"returnByValue", true}});
@@ -746,8 +756,10 @@ void TestSistemaX11::enElNavegador_data() {
 // a browser with a fresh profile whose language is Spanish, WebGL off. The same addition on screen,
 // then what the page adds: the keys that differ, the keyboard back after a dialog with no click,
 // Salir, no error in the console, no frozen page, a browser that goes quiet once the flight has
-// ended and, in Chromium, a second start with the server gone. The last row is a tablet: touch
-// under Chromium's emulation at 1.5 device pixels per pixel, the speed dialog over the picture.
+// ended and, in Chromium, a second start with the server gone and what a screen reader finds in
+// the page: the boxes and buttons by name, the values typed, the picture's description and the
+// notices of its live region. The fourth row is a tablet: touch under Chromium's emulation at 1.5
+// device pixels per pixel, the speed dialog over the picture.
 void TestSistemaX11::enElNavegador() {
     QFETCH(QString, navegador);
     QFETCH(double, escala);
@@ -761,6 +773,8 @@ void TestSistemaX11::enElNavegador() {
     const double twipsNormales = twipsPorPixel;
     twipsPorPixel = 15 / escala;
     Cdp cdp;
+    // The accessibility tree, read as a screen reader in the page would read it.
+    const bool lector = navegador == "chromium" && !tactil && consulta.isEmpty();
     auto parar =
         qScopeGuard([&] { Parar(programa_), Parar(servidor_), twipsPorPixel = twipsNormales; });
     auto ejecutar = [&](const QString& programa, const QString& argumentos) {
@@ -794,19 +808,21 @@ void TestSistemaX11::enElNavegador() {
                 .split(u' ');
         argumentos << "--user-data-dir=" + perfil.filePath("chromium")
                    << "--force-device-scale-factor=" + QString::number(escala);
-        if (tactil) {
-            // The page is opened once a finger is emulated: Qt asks at start for touch points.
+        if (tactil || lector) {
+            // A tablet's page is opened once a finger is emulated: Qt asks at start for touch
+            // points.
             argumentos << "--remote-debugging-pipe"
-                       << "about:blank";
+                       << (tactil ? "about:blank" : "--force-renderer-accessibility");
             enHijo_ = cdp.EnHijo();
-        } else {
+        }
+        if (!tactil) {
             argumentos << direccion + consulta;
         }
         if (::getuid() == 0) argumentos << "--no-sandbox";
         Arrancar(programa_, "chromium", argumentos, registro);
         nombre = "^Zafrelo - prototipo - Chromium$";
+        if (tactil || lector) QVERIFY(cdp.Adjuntar());
         if (tactil) {
-            QVERIFY(cdp.Adjuntar());
             QVERIFY(cdp.Orden("Emulation.setTouchEmulationEnabled",
                               {{"enabled", true}, {"maxTouchPoints", 5}}));
             QVERIFY(cdp.Orden("Page.navigate", {{"url", direccion}}));
@@ -968,9 +984,37 @@ user_pref("devtools.console.stdout.content", true);
         return;
     }
 
+    // The boxes and buttons by name, with nothing pressed first and no English; every notice
+    // the live region is given, in order.
+    auto valor = [&](const char* caja) {
+        return cdp.Nodo("textbox", caja).value("value")["value"].toString();
+    };
+    const QString oidos = "document.getElementById('anuncios').oidos.join(' | ')";
+    if (lector) {
+        QVERIFY(cdp.Orden("Accessibility.enable"));
+        QTRY_VERIFY_WITH_TIMEOUT(!cdp.Nodo("button", "Sumar las dos fracciones").isEmpty(), 20000);
+        QVERIFY(!cdp.Nodo("button", "Simplificar la segunda fracción").isEmpty());
+        QCOMPARE(cdp.Evaluar("document.body.innerText.includes('Screen Reader')"), "false");
+        QCOMPARE(cdp.Evaluar("const r = document.getElementById('anuncios'); r.oidos = [];"
+                             "new MutationObserver(() => r.oidos.push(r.textContent))"
+                             ".observe(r, {childList: true}); 'ok'"),
+                 "ok");
+    }
+
     // 1/2 + 1/3 at Medio, the speed at start, and the browser's processor time meanwhile.
     QVERIFY(TeclearFracciones(ventana));
     QTRY_VERIFY_WITH_TIMEOUT(operandos(kVerde, kRojo), 20000);
+    if (lector) {
+        QTRY_COMPARE_WITH_TIMEOUT(valor("Numerador de la primera fracción"), "1", 10000);
+        QCOMPARE(valor("Denominador de la primera fracción") +
+                     valor("Numerador de la segunda fracción") +
+                     valor("Denominador de la segunda fracción"),
+                 "213");
+        // Qt's one text input, where the keys go, is named after the box, and the move is said.
+        QCOMPARE(cdp.Evaluar("document.querySelector('body > input').ariaLabel + ' | ' + "
+                             "document.getElementById('foco').textContent"),
+                 "Denominador de la segunda fracción | Denominador de la segunda fracción");
+    }
     const qint64 proceso = programa_->processId();
     double cpu = SegundosCpu(proceso);
     reloj.restart();
@@ -996,6 +1040,18 @@ user_pref("devtools.console.stdout.content", true);
     qInfo("%s's processor time: %.0f %% of a core during the flights, %.1f %% at rest",
           qPrintable(navegador), 100 * cpuVuelo, 100 * cpuReposo);
     QVERIFY2(cpuReposo < 0.25, "the browser stays busy after the flight");
+    if (lector) {
+        QCOMPARE(cdp.Evaluar(oidos),
+                 "Vuelan 5 celdas al resultado. | Suma: 5 de 6 celdas coloreadas.");
+        QVERIFY(cdp.Nodo("status", "")
+                    .value("properties")
+                    .toArray()
+                    .contains(QJsonObject{
+                        {"name", "live"},
+                        {"value", QJsonObject{{"type", "token"}, {"value", "polite"}}}}));
+        QCOMPARE(cdp.Nodo("image", "Modelo de área").value("description")["value"].toString(),
+                 "Primera fracción: 1/2. Segunda fracción: 1/3. Suma: 5 de 6 celdas coloreadas.");
+    }
 
     QVERIFY2(dialogo("Escape"), "Esc did not close the speed dialog");
     QVERIFY2(dialogo("alt+i Return"), "Inmediato could not be chosen in the speed dialog");
@@ -1011,6 +1067,11 @@ user_pref("devtools.console.stdout.content", true);
     QVERIFY2(inmediata >= 0 && inmediata < std::max<qint64>(2500, medio * 6 / 10),
              "the second addition was not final at once");
     QVERIFY(resultado());
+    if (lector)
+        QTRY_COMPARE_WITH_TIMEOUT(cdp.Evaluar(oidos),
+                                  "Vuelan 5 celdas al resultado. | Suma: 5 de 6 celdas coloreadas. "
+                                  "| Suma: 5 de 6 celdas coloreadas.",
+                                  10000);
 
     // Alt+X, Salir: the program ends, the page says so and the picture is gone.
     QVERIFY(teclas("alt+x"));

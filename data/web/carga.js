@@ -16,6 +16,8 @@
   const progreso = document.getElementById('progreso');
   const reiniciar = document.getElementById('reiniciar');
   const programa = document.getElementById('programa');
+  const anuncios = document.getElementById('anuncios');
+  const foco = document.getElementById('foco');
   reiniciar.addEventListener('click', () => location.reload());
 
   function mostrar(texto, { conProgreso = false, conBoton = false } = {}) {
@@ -42,6 +44,23 @@
       for (const tarea of lista.getEntries())
         if (tarea.duration >= 1000) registrar('tarea larga ' + Math.round(tarea.duration) + ' ms');
     }).observe({ entryTypes: ['longtask'] });
+  }
+
+  // Qt's accessibility layer waits for a hidden button of its own to be pressed, in the shadow
+  // tree Qt draws in. Pressed at once, a screen reader finds every box and button by name with
+  // nothing to look for first.
+  function activarLector(raiz) {
+    for (const elemento of raiz.querySelectorAll('*')) {
+      if (elemento.classList.contains('hidden-visually-read-by-screen-reader')) elemento.click();
+      if (elemento.shadowRoot) activarLector(elemento.shadowRoot);
+    }
+  }
+
+  // A new paragraph in a live region each time: the same words twice are announced twice.
+  function decir(region, texto) {
+    const parrafo = document.createElement('p');
+    parrafo.textContent = texto;
+    region.replaceChildren(parrafo);
   }
 
   function porcentaje(recibidos) {
@@ -120,8 +139,26 @@
       // Called by the program: its window has been painted for the first time.
       zafreloListo() {
         aviso.hidden = true;
+        activarLector(programa);
         // From the moment the page was asked for.
         registrar('primer cuadro ' + Math.round(performance.now()) + ' ms');
+      },
+      // Called by the program with a notice for screen readers.
+      zafreloAnunciar(texto) {
+        decir(anuncios, texto);
+      },
+      // Called by the program when the keyboard's focus moves. Qt types into one text input of its
+      // own (the page's only one), which takes the name of the control with the focus. It keeps
+      // the browser's focus from box to box, so the browser announces no move: the name is said
+      // through a live region of its own.
+      zafreloFoco(nombre) {
+        const entrada = document.querySelector('body > input');
+        if (!entrada) return;
+        const movida = document.activeElement === entrada &&
+                       entrada.getAttribute('aria-label') !== nombre;
+        if (nombre) entrada.setAttribute('aria-label', nombre);
+        else entrada.removeAttribute('aria-label');
+        if (movida && nombre) decir(foco, nombre);
       },
       // Called by the program when the pupil chooses Salir.
       zafreloTerminado() {

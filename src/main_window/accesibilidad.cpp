@@ -4,6 +4,10 @@
 
 #include "main_window/accesibilidad.h"
 
+#ifdef Q_OS_WASM
+#include "shell/plataforma_web.h"
+#endif
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -150,8 +154,13 @@ AvisoVoz::AvisoVoz(QWidget* padre) : QWidget(padre) {
 }
 
 void AvisoVoz::Anunciar(const QString& texto) {
+#ifdef Q_OS_WASM
+    // Qt's layer in a page has no notifications: the page's own live region speaks the notice.
+    AnunciarEnPagina(texto);
+#else
     setAccessibleName(texto);
     // Showing it is what the screen reader hears of; a notice already up is shown again.
     hide();
     show();
+#endif
 }

@@ -78,6 +78,13 @@ void PrepararPaginaWeb() {
         if (!ventana) QTimer::singleShot(0, qApp, DevolverTeclado);
     });
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, AvisarTerminado);
+    // Qt types into one text input of its own, which keeps the browser's focus from box to box:
+    // the page gives it the name of the box that has the focus, for a screen reader to say.
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* ahora) {
+        const emscripten::val nombrar = emscripten::val::module_property("zafreloFoco");
+        if (nombrar.typeOf().as<std::string>() == "function")
+            nombrar(ahora ? ahora->accessibleName().toStdString() : std::string());
+    });
     // Every blink of a text caret is a frame the browser composes: blinking, Chromium without a
     // graphics card stays at 4 to 5 % of a core while the pupil thinks; steady, it goes idle.
     QApplication::setCursorFlashTime(0);
@@ -86,6 +93,11 @@ void PrepararPaginaWeb() {
 void MostrarEnPagina(QWidget& ventana) {
     TrasPrimerCuadro(ventana, AvisarListo);
     ventana.showFullScreen();
+}
+
+void AnunciarEnPagina(const QString& texto) {
+    const emscripten::val anunciar = emscripten::val::module_property("zafreloAnunciar");
+    if (anunciar.typeOf().as<std::string>() == "function") anunciar(texto.toStdString());
 }
 
 QString ConsultaDeLaPagina() {
