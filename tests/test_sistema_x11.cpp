@@ -829,7 +829,8 @@ void TestSistemaX11::enElNavegador() {
         }
     } else if (navegador == "firefox-esr") {
         // Firefox in Spanish, with its menu bar: its own Alt+letter keys (Alt+A Archivo, Alt+V
-        // Ver) must leave the program's alone. The page's console goes to the output.
+        // Ver) must leave the program's (Alt+N, Alt+X, Alt+L) alone. The page's console goes to the
+        // output.
         QFile usuario(perfil.filePath("user.js"));
         QVERIFY(usuario.open(QIODevice::WriteOnly) &&
                 usuario.write(R"(user_pref("intl.locale.requested", "es-ES");
@@ -913,10 +914,9 @@ user_pref("devtools.console.stdout.content", true);
         }
         return -1;
     };
-    // The speed dialog from the keyboard (Alt+V in a page; Firefox keeps Alt+V for its Ver menu,
-    // so there Alt+O opens Opciones and Enter its first item): it shows, takes the keys, and once
-    // it has closed the picture is as before, to the last pixel.
-    const QString abrirVelocidad = navegador == "firefox-esr" ? "alt+o Return" : "alt+v";
+    // The speed dialog from the keyboard (Alt+L in a page, in Firefox too): it shows, takes the
+    // keys, and once it has closed the picture is as before, to the last pixel.
+    const QString abrirVelocidad = "alt+l";
     auto dialogo = [&](const QString& despues) {
         const std::optional<QImage> antes = Captura(ventana);
         const bool abierto = teclas(abrirVelocidad) &&

@@ -93,7 +93,7 @@ void FrmPrincipal::CrearMenus() {
     opciones->setObjectName(QStringLiteral("mnuOpciones"));
     mnuOpcVelocidad = opciones->addAction(QStringLiteral("&Velocidad"));
     mnuOpcVelocidad->setObjectName(QStringLiteral("mnuOpcVelocidad"));
-    mnuOpcVelocidad->setShortcut(QKeySequence(kModificadorAtajo | Qt::Key_V));
+    mnuOpcVelocidad->setShortcut(QKeySequence(kModificadorAtajo | kTeclaVelocidad));
 
     auto* ayuda = menuBar()->addMenu(QStringLiteral("&?"));
     ayuda->setObjectName(QStringLiteral("mnuAyuda"));
@@ -297,7 +297,7 @@ void FrmPrincipal::closeEvent(QCloseEvent* evento) {
 bool FrmPrincipal::DebeIrAlMenu(const QKeyEvent& tecla) const {
     const QKeyCombination combinacion = tecla.keyCombination();
     return combinacion == QKeyCombination(kModificadorAtajo, Qt::Key_X) ||
-           combinacion == QKeyCombination(kModificadorAtajo, Qt::Key_V);
+           combinacion == QKeyCombination(kModificadorAtajo, kTeclaVelocidad);
 }
 
 bool FrmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
