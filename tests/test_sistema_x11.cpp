@@ -984,6 +984,30 @@ user_pref("devtools.console.stdout.content", true);
         QVERIFY(cdp.Tocar(cajas[0])); // the keyboard's focus back in a box
         QTest::qWait(1000);
         QVERIFY2(dialogo("Escape"), "the speed dialog over the picture left pixels behind");
+        // The speed dialog by touch: Inmediato and Aceptar, each tapped where the page's screen
+        // reader layer places it, over Qt's own control.
+        const QString todos =
+            "(function todos(r) { let l = []; for (const e of r.querySelectorAll("
+            "'*')) { l.push(e); if (e.shadowRoot) l = l.concat(todos(e.shadowRoot));"
+            " } return l; })(document)";
+        auto tocarElemento = [&](const QString& cual) {
+            const QStringList xy =
+                cdp.Evaluar("(() => { const e = " + todos + cual +
+                            "; if (!e) return '';"
+                            "const r = e.getBoundingClientRect(); if (!r.width) return '';"
+                            "return (r.x + r.width / 2) + ' ' + (r.y + r.height / 2); })()")
+                    .split(u' ');
+            return xy.size() == 2 && cdp.Tocar(QPointF(xy[0].toDouble(), xy[1].toDouble()));
+        };
+        const std::optional<QImage> sinDialogo = Captura(ventana);
+        QVERIFY(teclas(abrirVelocidad));
+        QTRY_VERIFY_WITH_TIMEOUT(tocarElemento(".filter(e => e.type == 'radio')[4]"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            cdp.Evaluar(todos + ".filter(e => e.type == 'radio')[4].getAttribute('checked')"),
+            "true", 10000);
+        QVERIFY(tocarElemento(".find(e => e.tagName == 'BUTTON' && e.textContent == 'Aceptar')"));
+        QVERIFY2(QTest::qWaitFor([&] { return Captura(ventana) == sinDialogo; }, 10000),
+                 "the speed dialog did not close on a tap on Aceptar");
         // Two fingers spread on the picture neither zoom nor scroll the page.
         QVERIFY(cdp.Orden("Input.synthesizePinchGesture", {{"x", centro.x()},
                                                            {"y", centro.y()},
