@@ -30,6 +30,12 @@ void AvisarTerminado() {
     });
 }
 
+// Hands a text to one of the page's functions on the module, when the page has it.
+void PasarALaPagina(const char* funcion, const QString& texto) {
+    const emscripten::val llamada = emscripten::val::module_property(funcion);
+    if (llamada.typeOf().as<std::string>() == "function") llamada(texto.toStdString());
+}
+
 // A page has no Arial and Qt brings only DejaVu Sans, whose wider letters cut captions off:
 // Liberation Sans, built in from fonts-liberation2, has Arial's metrics.
 void CargarFuentes() {
@@ -81,9 +87,7 @@ void PrepararPaginaWeb() {
     // Qt types into one text input of its own, which keeps the browser's focus from box to box:
     // the page gives it the name of the box that has the focus, for a screen reader to say.
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* ahora) {
-        const emscripten::val nombrar = emscripten::val::module_property("zafreloFoco");
-        if (nombrar.typeOf().as<std::string>() == "function")
-            nombrar(ahora ? ahora->accessibleName().toStdString() : std::string());
+        PasarALaPagina("zafreloFoco", ahora ? ahora->accessibleName() : QString());
     });
     // Every blink of a text caret is a frame the browser composes: blinking, Chromium without a
     // graphics card stays at 4 to 5 % of a core while the pupil thinks; steady, it goes idle.
@@ -96,8 +100,7 @@ void MostrarEnPagina(QWidget& ventana) {
 }
 
 void AnunciarEnPagina(const QString& texto) {
-    const emscripten::val anunciar = emscripten::val::module_property("zafreloAnunciar");
-    if (anunciar.typeOf().as<std::string>() == "function") anunciar(texto.toStdString());
+    PasarALaPagina("zafreloAnunciar", texto);
 }
 
 QString ConsultaDeLaPagina() {

@@ -1,8 +1,8 @@
 #pragma once
 // What running inside a browser page asks of the program, and nothing else does: fonts carried
 // along, the keyboard given back after a dialog, the page told when the program is painted and
-// when it ends, notices handed to the page for screen readers, and the page's address read. Built
-// only for the browser.
+// when it ends, notices and focus moves handed to the page for screen readers, and the page's
+// address read. Built only for the browser.
 
 #include <QString>
 
