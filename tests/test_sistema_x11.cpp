@@ -954,16 +954,18 @@ user_pref("devtools.console.stdout.content", true);
                                       QStringLiteral("INPUT text"), 5000);
             QVERIFY(cdp.Orden("Input.insertText", {{"text", cifras[i]}}));
         }
-        // "Simplificar" by a tap: 2/4 becomes 1/2, in its boxes as the page's screen reader
-        // layer shows them.
+        // Every element of the page, through Qt's shadow trees, where the page's screen reader
+        // layer mirrors each control over Qt's own.
+        const QString todos =
+            "(function todos(r) { let l = []; for (const e of r.querySelectorAll("
+            "'*')) { l.push(e); if (e.shadowRoot) l = l.concat(todos(e.shadowRoot));"
+            " } return l; })(document.getElementById('programa'))";
+        // "Simplificar" by a tap: 2/4 becomes 1/2 in its boxes.
         QVERIFY(cdp.Tocar(en(120, T + 800, 855, 495)));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            cdp.Evaluar(
-                "(function caja(r, n) { for (const e of r.querySelectorAll('*')) {"
-                "  if (e.tagName == 'INPUT' && e.ariaLabel == n) return e.value;"
-                "  const v = e.shadowRoot && caja(e.shadowRoot, n); if (v) return v; } })"
-                "(document.getElementById('programa'), 'Numerador de la primera fracción')"),
-            "1", 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(cdp.Evaluar(todos + ".find(e => e.tagName == 'INPUT' && "
+                                                      "e.ariaLabel == 'Numerador de la primera "
+                                                      "fracción').value"),
+                                  "1", 20000);
         QTRY_VERIFY_WITH_TIMEOUT(operandos(kVerde, kRojo), 20000);
         // "=" by a tap, once: the sum, 5/6.
         QVERIFY(cdp.Tocar(en(480, std::nearbyint(lado_ * 1.5), 1215, 810)));
@@ -984,12 +986,7 @@ user_pref("devtools.console.stdout.content", true);
         QVERIFY(cdp.Tocar(cajas[0])); // the keyboard's focus back in a box
         QTest::qWait(1000);
         QVERIFY2(dialogo("Escape"), "the speed dialog over the picture left pixels behind");
-        // The speed dialog by touch: Inmediato and Aceptar, each tapped where the page's screen
-        // reader layer places it, over Qt's own control.
-        const QString todos =
-            "(function todos(r) { let l = []; for (const e of r.querySelectorAll("
-            "'*')) { l.push(e); if (e.shadowRoot) l = l.concat(todos(e.shadowRoot));"
-            " } return l; })(document)";
+        // The speed dialog by touch: Inmediato and Aceptar, each tapped where that layer places it.
         auto tocarElemento = [&](const QString& cual) {
             const QStringList xy =
                 cdp.Evaluar("(() => { const e = " + todos + cual +
